@@ -1,0 +1,36 @@
+# Wraps CMake: `make demo` and `make test` work on a fresh Debian machine.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+.PHONY: all deps configure build test demo bench test-asan clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTRUSTELLA_SANITIZE=ON -DTRUSTELLA_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+
+demo: build
+	@tools/demo.sh $(BUILD)
+
+bench: build
+	@cmake --build $(BUILD) -j$(JOBS) --target trustella_bench
+	@$(BUILD)/bench/trustella_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

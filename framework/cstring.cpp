@@ -1,0 +1,23 @@
+#include "framework/cstring.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+CString CString::Format(const char* fmt, ...)
+{
+    va_list args;
+    va_start(args, fmt);
+    va_list copy;
+    va_copy(copy, args);
+    const int n = std::vsnprintf(nullptr, 0, fmt, copy);
+    va_end(copy);
+    std::string out;
+    if (n > 0) {
+        std::vector<char> buf(size_t(n) + 1);
+        std::vsnprintf(buf.data(), buf.size(), fmt, args);
+        out.assign(buf.data(), size_t(n));
+    }
+    va_end(args);
+    return CString(out);
+}

@@ -1,0 +1,375 @@
+#include "framework/field.h"
+
+#include "framework/datastream.h"
+#include "framework/form.h"
+
+#include <cmath>
+#include <cstring>
+
+void FieldSlot::attach(CField* field) const
+{
+    field->m_name = name;
+    form->registerField(field);
+}
+
+const char* CField::kindName(ENUMTYPE_FIELD kind)
+{
+    switch (kind) {
+    case FIELD_FLOAT: return "amount";
+    case FIELD_STRING: return "text";
+    case FIELD_INT: return "integer";
+    case FIELD_BOOL: return "yes/no";
+    case FIELD_DATE: return "date";
+    case FIELD_DATETIME: return "date and time";
+    case FIELD_PERCENT: return "percentage";
+    }
+    return "unknown";
+}
+
+const char* CField::javaClassName(ENUMTYPE_FIELD kind)
+{
+    switch (kind) {
+    case FIELD_FLOAT: return "FloatField";
+    case FIELD_STRING: return "StringField";
+    case FIELD_INT: return "IntField";
+    case FIELD_BOOL: return "BoolField";
+    case FIELD_DATE: return "DateField";
+    case FIELD_DATETIME: return "DateTimeField";
+    case FIELD_PERCENT: return "PercentField";
+    }
+    return "Field";
+}
+
+bool CField::isKnownKind(int kind)
+{
+    return kind >= FIELD_FLOAT && kind <= FIELD_PERCENT;
+}
+
+void CField::Serialize(unsigned /*version*/, MyDataStream& ar)
+{
+    if (ar.IsStoring()) {
+        const size_t len = std::strlen(m_name);
+        ar.putU8(uint8_t(kind()));
+        ar.putU8(uint8_t(len));
+        ar.putBytes(m_name, len);
+        writeValue(ar);
+        return;
+    }
+    const int storedKind = ar.getU8();
+    const std::string storedName = ar.getBytes(ar.getU8());
+    if (!ar.ok())
+        return;
+    if (storedName != m_name) {
+        ar.fail("expected field " + std::string(m_name) + ", found " + storedName);
+        return;
+    }
+    if (storedKind != kind()) {
+        ar.fail("field " + storedName + " is stored as " +
+                (isKnownKind(storedKind) ? kindName(ENUMTYPE_FIELD(storedKind)) : "an unknown kind") +
+                ", expected " + kindName(kind()));
+        return;
+    }
+    readValue(ar);
+}
+
+void CField::skipValue(ENUMTYPE_FIELD kind, MyDataStream& ar)
+{
+    switch (kind) {
+    case FIELD_FLOAT:
+    case FIELD_PERCENT: ar.skip(8); break;
+    case FIELD_STRING: ar.skip(ar.getU32()); break;
+    case FIELD_INT: ar.skip(4); break;
+    case FIELD_BOOL: ar.skip(1); break;
+    case FIELD_DATE: ar.skip(4); break;
+    case FIELD_DATETIME: ar.skip(8); break;
+    }
+}
+
+// ---- amounts
+
+CFloatField::CFloatField(double def, int lineNum)
+    : CField(lineNum, FIELD_ATTR_DEFAULT), m_value(def), m_default(def)
+{
+}
+
+CFloatField::CFloatField(int bInput, double def, int lineNum, int bComputed, int /*attribute*/, int bAllowNegative,
+                         unsigned attrWord)
+    : CField(lineNum, attrWord), m_value(def), m_default(def), m_input(bInput != 0), m_computed(bComputed != 0),
+      m_allowNegative(bAllowNegative != 0)
+{
+}
+
+void CFloatField::copyValueFrom(const CField& other)
+{
+    m_value = static_cast<const CFloatField&>(other).m_value;
+}
+
+bool CFloatField::sameValue(const CField& other) const
+{
+    const double o = static_cast<const CFloatField&>(other).m_value;
+    return m_value == o || (std::isnan(m_value) && std::isnan(o));
+}
+
+QString CFloatField::toText() const
+{
+    return QString::number(m_value, 'g', 17);
+}
+
+bool CFloatField::fromText(const QString& text)
+{
+    bool ok = false;
+    QString t = text.trimmed();
+    t.remove(QLatin1Char(','));
+    t.remove(QLatin1Char('$'));
+    const double v = t.isEmpty() ? 0.0 : t.toDouble(&ok);
+    if (!t.isEmpty() && (!ok || !std::isfinite(v)))
+        return false;
+    m_value = v;
+    return true;
+}
+
+void CFloatField::writeValue(MyDataStream& ar) const { ar.putF64(m_value); }
+void CFloatField::readValue(MyDataStream& ar) { m_value = ar.getF64(); }
+
+CPercentField::CPercentField(double def, int lineNum, int /*flag*/, unsigned attrWord)
+    : CFloatField(1, def, lineNum, 0, 0, 1, attrWord)
+{
+}
+
+// ---- texts
+
+CStringField::CStringField(int /*flag*/, const char* def, int maxLen, unsigned attrWord)
+    : CField(0, attrWord), m_value(QString::fromUtf8(def)), m_default(def), m_maxLen(maxLen)
+{
+}
+
+CStringField& CStringField::operator=(const QString& v)
+{
+    m_value = v.size() > m_maxLen ? v.left(m_maxLen) : v;
+    return *this;
+}
+
+void CStringField::reset() { m_value = QString::fromUtf8(m_default); }
+bool CStringField::isDefault() const { return m_value == QLatin1String(m_default); }
+
+void CStringField::copyValueFrom(const CField& other)
+{
+    *this = static_cast<const CStringField&>(other).m_value;
+}
+
+bool CStringField::sameValue(const CField& other) const
+{
+    return m_value == static_cast<const CStringField&>(other).m_value;
+}
+
+bool CStringField::fromText(const QString& text)
+{
+    if (text.size() > m_maxLen)
+        return false;
+    m_value = text;
+    return true;
+}
+
+void CStringField::writeValue(MyDataStream& ar) const
+{
+    const QByteArray utf8 = m_value.toUtf8();
+    ar.putText(std::string_view(utf8.constData(), size_t(utf8.size())));
+}
+
+void CStringField::readValue(MyDataStream& ar)
+{
+    const std::string utf8 = ar.getText();
+    if (!ar.ok())
+        return;
+    const QString v = QString::fromUtf8(utf8.data(), int(utf8.size()));
+    if (v.size() > m_maxLen) {
+        ar.fail("text of field " + std::string(name()) + " is longer than " + std::to_string(m_maxLen) +
+                " characters");
+        return;
+    }
+    m_value = v;
+}
+
+// ---- answers and choices
+
+CIntField::CIntField(int def, unsigned attrWord) : CField(0, attrWord), m_value(def), m_default(def) {}
+CIntField::CIntField(int lineNum, int def, unsigned attrWord)
+    : CField(lineNum, attrWord), m_value(def), m_default(def)
+{
+}
+
+void CIntField::copyValueFrom(const CField& other) { m_value = static_cast<const CIntField&>(other).m_value; }
+bool CIntField::sameValue(const CField& other) const
+{
+    return m_value == static_cast<const CIntField&>(other).m_value;
+}
+
+bool CIntField::fromText(const QString& text)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (!ok)
+        return false;
+    m_value = v;
+    return true;
+}
+
+void CIntField::writeValue(MyDataStream& ar) const { ar.putI32(m_value); }
+void CIntField::readValue(MyDataStream& ar) { m_value = ar.getI32(); }
+
+// ---- flags
+
+CBoolField::CBoolField(bool def, unsigned attrWord) : CField(0, attrWord), m_value(def), m_default(def) {}
+
+void CBoolField::copyValueFrom(const CField& other) { m_value = static_cast<const CBoolField&>(other).m_value; }
+bool CBoolField::sameValue(const CField& other) const
+{
+    return m_value == static_cast<const CBoolField&>(other).m_value;
+}
+
+bool CBoolField::fromText(const QString& text)
+{
+    const QString t = text.trimmed().toLower();
+    if (t == QLatin1String("1") || t == QLatin1String("true") || t == QLatin1String("yes"))
+        m_value = true;
+    else if (t == QLatin1String("0") || t == QLatin1String("false") || t == QLatin1String("no") || t.isEmpty())
+        m_value = false;
+    else
+        return false;
+    return true;
+}
+
+void CBoolField::writeValue(MyDataStream& ar) const { ar.putU8(m_value ? 1 : 0); }
+void CBoolField::readValue(MyDataStream& ar)
+{
+    const uint8_t v = ar.getU8();
+    if (v > 1) {
+        ar.fail("field " + std::string(name()) + " holds an invalid yes/no value");
+        return;
+    }
+    m_value = v == 1;
+}
+
+// ---- dates
+
+CDateField::CDateField(const QDate& def, unsigned attrWord) : CField(0, attrWord), m_value(def), m_default(def) {}
+
+void CDateField::set1YLater()
+{
+    if (m_value.isValid())
+        m_value = m_value.addYears(1);
+}
+
+void CDateField::copyValueFrom(const CField& other) { m_value = static_cast<const CDateField&>(other).m_value; }
+bool CDateField::sameValue(const CField& other) const
+{
+    return m_value == static_cast<const CDateField&>(other).m_value;
+}
+
+QString CDateField::toText() const
+{
+    return m_value.isValid() ? m_value.toString(QStringLiteral("yyyy-MM-dd")) : QString();
+}
+
+bool CDateField::fromText(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        m_value = QDate();
+        return true;
+    }
+    const QDate d = QDate::fromString(t, QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid())
+        return false;
+    m_value = d;
+    return true;
+}
+
+int32_t CDateField::toStoredInt(const QDate& d)
+{
+    return d.isValid() ? d.year() * 10000 + d.month() * 100 + d.day() : 0;
+}
+
+bool CDateField::fromStoredInt(int32_t v, QDate& out)
+{
+    if (v == 0) {
+        out = QDate();
+        return true;
+    }
+    const QDate d(v / 10000, (v / 100) % 100, v % 100);
+    if (v < 0 || !d.isValid())
+        return false;
+    out = d;
+    return true;
+}
+
+void CDateField::writeValue(MyDataStream& ar) const { ar.putI32(toStoredInt(m_value)); }
+void CDateField::readValue(MyDataStream& ar)
+{
+    const int32_t v = ar.getI32();
+    if (ar.ok() && !fromStoredInt(v, m_value))
+        ar.fail("field " + std::string(name()) + " holds an invalid date");
+}
+
+// ---- date and time
+
+CDateTimeField::CDateTimeField(const QDateTime& def, unsigned attrWord)
+    : CField(0, attrWord), m_date(def.date()), m_time(def.time()), m_default(def)
+{
+}
+
+void CDateTimeField::copyValueFrom(const CField& other)
+{
+    const auto& o = static_cast<const CDateTimeField&>(other);
+    m_date = o.m_date;
+    m_time = o.m_time;
+}
+
+bool CDateTimeField::sameValue(const CField& other) const
+{
+    const auto& o = static_cast<const CDateTimeField&>(other);
+    return m_date == o.m_date && m_time == o.m_time;
+}
+
+QString CDateTimeField::toText() const
+{
+    if (!m_date.isValid())
+        return QString();
+    const QTime t = m_time.isValid() ? m_time : QTime(0, 0);
+    return m_date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('T') + t.toString(QStringLiteral("HH:mm:ss"));
+}
+
+bool CDateTimeField::fromText(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        m_date = QDate();
+        m_time = QTime();
+        return true;
+    }
+    const QDateTime dt = QDateTime::fromString(t, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    if (!dt.isValid())
+        return false;
+    m_date = dt.date();
+    m_time = dt.time();
+    return true;
+}
+
+void CDateTimeField::writeValue(MyDataStream& ar) const
+{
+    ar.putI32(CDateField::toStoredInt(m_date));
+    ar.putI32(m_time.isValid() ? m_time.msecsSinceStartOfDay() : -1);
+}
+
+void CDateTimeField::readValue(MyDataStream& ar)
+{
+    const int32_t d = ar.getI32();
+    const int32_t ms = ar.getI32();
+    if (!ar.ok())
+        return;
+    if (!CDateField::fromStoredInt(d, m_date) || ms < -1 || ms >= 86400000) {
+        ar.fail("field " + std::string(name()) + " holds an invalid date and time");
+        return;
+    }
+    m_time = ms < 0 ? QTime() : QTime::fromMSecsSinceStartOfDay(ms);
+}

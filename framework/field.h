@@ -1,0 +1,307 @@
+// Typed, named form fields. A form declares each field once as a public
+// member with the FLD macro (form.h); the member's name is the field's name
+// and the declaration order is the registry order, which is the order of the
+// stored data, the Java declarations and the JSON return file.
+//
+// Assigning one field to another copies the value only; names, line numbers
+// and attributes are fixed at construction.
+#pragma once
+
+#include "framework/cstring.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <cstdint>
+
+class MyDataStream;
+class CTaxData_Form;
+class CField;
+
+enum ENUMTYPE_FIELD : uint8_t {
+    FIELD_FLOAT = 1,     // amount
+    FIELD_STRING = 2,    // text with a maximum length
+    FIELD_INT = 3,       // answer (-1 unanswered, 0 first choice ...) or choice (province, country)
+    FIELD_BOOL = 4,      // yes/no flag
+    FIELD_DATE = 5,
+    FIELD_DATETIME = 6,
+    FIELD_PERCENT = 7,   // percentage, stored like an amount
+};
+
+// Attribute word of an ordinary field.
+constexpr unsigned FIELD_ATTR_DEFAULT = 0x10000;
+// Attribute word marking a percentage entry.
+constexpr unsigned FIELD_ATTR_PERCENT = 0x10142;
+// Last stream version that holds a field, as written in the Java declarations
+// (every current field is present in all versions).
+constexpr unsigned FIELD_ALL_VERSIONS = 0x0FFFFFFF;
+
+// Passed by the FLD macro: registers the field with its form under its name.
+struct FieldSlot {
+    CTaxData_Form* form;
+    const char* name;
+    void attach(CField* field) const;
+};
+
+class CField {
+public:
+    virtual ~CField() = default;
+
+    const char* name() const { return m_name; }
+    int lineNum() const { return m_lineNum; }
+    unsigned attr() const { return m_attr; }
+
+    virtual ENUMTYPE_FIELD kind() const = 0;
+    virtual void reset() = 0;                 // back to the default
+    virtual bool isDefault() const = 0;
+    virtual void copyValueFrom(const CField& other) = 0;  // other has the same kind
+    virtual bool sameValue(const CField& other) const = 0;
+    // Plain text of the value (amounts with full precision, dates yyyy-MM-dd,
+    // date and time yyyy-MM-ddTHH:mm:ss, flags 0/1) and its reverse; fromText
+    // answers false and changes nothing when the text does not fit the kind.
+    virtual QString toText() const = 0;
+    virtual bool fromText(const QString& text) = 0;
+
+    // The stored entry: kind, name, value (docs/file-format.md).
+    void Serialize(unsigned version, MyDataStream& ar);
+    virtual void writeValue(MyDataStream& ar) const = 0;
+    virtual void readValue(MyDataStream& ar) = 0;
+    static void skipValue(ENUMTYPE_FIELD kind, MyDataStream& ar);
+    static bool isKnownKind(int kind);
+
+    static const char* kindName(ENUMTYPE_FIELD kind);       // "amount", "text", ...
+    static const char* javaClassName(ENUMTYPE_FIELD kind);  // "FloatField", ...
+
+protected:
+    CField(int lineNum, unsigned attr) : m_lineNum(lineNum), m_attr(attr) {}
+    CField(const CField&) = default;
+    CField& operator=(const CField&) = delete;
+
+private:
+    friend struct FieldSlot;
+    const char* m_name = "";
+    int m_lineNum;
+    unsigned m_attr;
+};
+
+// Amount in dollars.
+class CFloatField : public CField {
+public:
+    // Short form: amounts that the user enters or another form fills.
+    CFloatField(double def = 0.0, int lineNum = 0);
+    // Long form: bInput (the user may type it), default, line number,
+    // bComputed (a total the form computes; shown read-only), attribute
+    // (decimals shown, 0 = two), bAllowNegative, attribute word.
+    CFloatField(int bInput, double def, int lineNum, int bComputed, int attribute, int bAllowNegative,
+                unsigned attrWord);
+    template <class... A>
+    CFloatField(FieldSlot slot, A... args) : CFloatField(args...) { slot.attach(this); }
+    CFloatField(const CFloatField&) = default;
+
+    CFloatField& operator=(double v) { m_value = v; return *this; }
+    CFloatField& operator=(const CFloatField& other) { m_value = other.m_value; return *this; }
+    CFloatField& operator+=(double v) { m_value += v; return *this; }
+    operator double() const { return m_value; }
+    double value() const { return m_value; }
+    void store(double v) { m_value = v; }  // direct store, no assignment side effects
+    double defaultValue() const { return m_default; }
+    bool isComputed() const { return m_computed; }
+    bool isInput() const { return m_input; }
+
+    ENUMTYPE_FIELD kind() const override { return FIELD_FLOAT; }
+    void reset() override { m_value = m_default; }
+    bool isDefault() const override { return m_value == m_default; }
+    void copyValueFrom(const CField& other) override;
+    bool sameValue(const CField& other) const override;
+    QString toText() const override;
+    bool fromText(const QString& text) override;
+    void writeValue(MyDataStream& ar) const override;
+    void readValue(MyDataStream& ar) override;
+
+protected:
+    double m_value;
+    double m_default;
+    bool m_input = true;
+    bool m_computed = false;
+    bool m_allowNegative = true;
+};
+
+// Percentage (100 = 100 %).
+class CPercentField : public CFloatField {
+public:
+    CPercentField(double def = 0.0, int lineNum = 0, int flag = 0, unsigned attrWord = FIELD_ATTR_DEFAULT);
+    template <class... A>
+    CPercentField(FieldSlot slot, A... args) : CPercentField(args...) { slot.attach(this); }
+    CPercentField(const CPercentField&) = default;
+    CPercentField& operator=(double v) { m_value = v; return *this; }
+    CPercentField& operator=(const CPercentField& other) { m_value = other.m_value; return *this; }
+    ENUMTYPE_FIELD kind() const override { return FIELD_PERCENT; }
+};
+
+class CStringField : public CField {
+public:
+    CStringField(int flag = 0, const char* def = "", int maxLen = 80, unsigned attrWord = FIELD_ATTR_DEFAULT);
+    template <class... A>
+    CStringField(FieldSlot slot, A... args) : CStringField(args...) { slot.attach(this); }
+    CStringField(const CStringField&) = default;
+
+    // Assignment keeps at most maxLength() characters.
+    CStringField& operator=(const QString& v);
+    CStringField& operator=(const char* v) { return *this = QString::fromUtf8(v); }
+    CStringField& operator=(const std::string& v) { return *this = QString::fromStdString(v); }
+    CStringField& operator=(const CStringField& other) { return *this = other.m_value; }
+    operator const QString&() const { return m_value; }
+    const QString& value() const { return m_value; }
+    CString str() const { return CString(m_value); }
+    std::string utf8() const { return m_value.toStdString(); }
+    bool isEmpty() const { return m_value.isEmpty(); }
+    bool isBlank() const { return m_value.trimmed().isEmpty(); }
+    QString trimmed() const { return m_value.trimmed(); }
+    int maxLength() const { return m_maxLen; }
+    QString defaultValue() const { return QString::fromUtf8(m_default); }
+
+    ENUMTYPE_FIELD kind() const override { return FIELD_STRING; }
+    void reset() override;
+    bool isDefault() const override;
+    void copyValueFrom(const CField& other) override;
+    bool sameValue(const CField& other) const override;
+    QString toText() const override { return m_value; }
+    bool fromText(const QString& text) override;
+    void writeValue(MyDataStream& ar) const override;
+    void readValue(MyDataStream& ar) override;
+
+private:
+    QString m_value;
+    const char* m_default;
+    int m_maxLen;
+};
+
+// Answer (-1 unanswered, 0 first choice, 1 second ...) or choice (province or
+// country code, default 0). A choice may carry a display text for printing.
+class CIntField : public CField {
+public:
+    CIntField(int def = -1, unsigned attrWord = FIELD_ATTR_DEFAULT);
+    CIntField(int lineNum, int def, unsigned attrWord);
+    template <class... A>
+    CIntField(FieldSlot slot, A... args) : CIntField(args...) { slot.attach(this); }
+    CIntField(const CIntField&) = default;
+
+    CIntField& operator=(int v) { m_value = v; return *this; }
+    CIntField& operator=(const CIntField& other) { m_value = other.m_value; return *this; }
+    operator int() const { return m_value; }
+    int value() const { return m_value; }
+    int defaultValue() const { return m_default; }
+    bool isAnswered() const { return m_value >= 0; }
+    bool isYes() const { return m_value == 0; }
+    const QString& displayText() const { return m_display; }
+    void setDisplayText(const QString& text) { m_display = text; }
+
+    ENUMTYPE_FIELD kind() const override { return FIELD_INT; }
+    void reset() override { m_value = m_default; }
+    bool isDefault() const override { return m_value == m_default; }
+    void copyValueFrom(const CField& other) override;
+    bool sameValue(const CField& other) const override;
+    QString toText() const override { return QString::number(m_value); }
+    bool fromText(const QString& text) override;
+    void writeValue(MyDataStream& ar) const override;
+    void readValue(MyDataStream& ar) override;
+
+private:
+    int m_value;
+    int m_default;
+    QString m_display;  // not stored
+};
+
+class CBoolField : public CField {
+public:
+    CBoolField(bool def = false, unsigned attrWord = FIELD_ATTR_DEFAULT);
+    template <class... A>
+    CBoolField(FieldSlot slot, A... args) : CBoolField(args...) { slot.attach(this); }
+    CBoolField(const CBoolField&) = default;
+
+    CBoolField& operator=(bool v) { m_value = v; return *this; }
+    CBoolField& operator=(const CBoolField& other) { m_value = other.m_value; return *this; }
+    operator bool() const { return m_value; }
+    bool value() const { return m_value; }
+
+    ENUMTYPE_FIELD kind() const override { return FIELD_BOOL; }
+    void reset() override { m_value = m_default; }
+    bool isDefault() const override { return m_value == m_default; }
+    void copyValueFrom(const CField& other) override;
+    bool sameValue(const CField& other) const override;
+    QString toText() const override { return m_value ? QStringLiteral("1") : QStringLiteral("0"); }
+    bool fromText(const QString& text) override;
+    void writeValue(MyDataStream& ar) const override;
+    void readValue(MyDataStream& ar) override;
+
+private:
+    bool m_value;
+    bool m_default;
+};
+
+class CDateField : public CField {
+public:
+    CDateField(const QDate& def = QDate(), unsigned attrWord = FIELD_ATTR_DEFAULT);
+    CDateField(int nullDefault, unsigned attrWord) : CDateField(QDate(), attrWord) { (void)nullDefault; }
+    template <class... A>
+    CDateField(FieldSlot slot, A... args) : CDateField(args...) { slot.attach(this); }
+    CDateField(const CDateField&) = default;
+
+    CDateField& operator=(const QDate& v) { m_value = v; return *this; }
+    CDateField& operator=(const CDateField& other) { m_value = other.m_value; return *this; }
+    const QDate& value() const { return m_value; }
+    operator const QDate&() const { return m_value; }
+    bool IsValid() const { return m_value.isValid(); }
+    int year() const { return m_value.isValid() ? m_value.year() : 0; }
+    void set1YLater();  // same day one year later (February 29 becomes February 28)
+    void setZero() { m_value = QDate(); }
+
+    ENUMTYPE_FIELD kind() const override { return FIELD_DATE; }
+    void reset() override { m_value = m_default; }
+    bool isDefault() const override { return m_value == m_default; }
+    void copyValueFrom(const CField& other) override;
+    bool sameValue(const CField& other) const override;
+    QString toText() const override;
+    bool fromText(const QString& text) override;
+    void writeValue(MyDataStream& ar) const override;
+    void readValue(MyDataStream& ar) override;
+
+    // yyyymmdd as an integer, 0 for the null date; the stored form.
+    static int32_t toStoredInt(const QDate& d);
+    static bool fromStoredInt(int32_t v, QDate& out);
+
+private:
+    QDate m_value;
+    QDate m_default;
+};
+
+class CDateTimeField : public CField {
+public:
+    CDateTimeField(const QDateTime& def = QDateTime(), unsigned attrWord = FIELD_ATTR_DEFAULT);
+    CDateTimeField(int nullDefault, unsigned attrWord) : CDateTimeField(QDateTime(), attrWord) { (void)nullDefault; }
+    template <class... A>
+    CDateTimeField(FieldSlot slot, A... args) : CDateTimeField(args...) { slot.attach(this); }
+    CDateTimeField(const CDateTimeField&) = default;
+
+    CDateTimeField& operator=(const QDateTime& v) { m_date = v.date(); m_time = v.time(); return *this; }
+    CDateTimeField& operator=(const CDateTimeField& other) { m_date = other.m_date; m_time = other.m_time; return *this; }
+    QDateTime value() const { return QDateTime(m_date, m_time); }
+    const QDate& date() const { return m_date; }
+    const QTime& time() const { return m_time; }
+    void setDate(const QDate& d) { m_date = d; }  // keeps the time
+    bool IsValid() const { return m_date.isValid(); }
+
+    ENUMTYPE_FIELD kind() const override { return FIELD_DATETIME; }
+    void reset() override { m_date = m_default.date(); m_time = m_default.time(); }
+    bool isDefault() const override { return m_date == m_default.date() && m_time == m_default.time(); }
+    void copyValueFrom(const CField& other) override;
+    bool sameValue(const CField& other) const override;
+    QString toText() const override;
+    bool fromText(const QString& text) override;
+    void writeValue(MyDataStream& ar) const override;
+    void readValue(MyDataStream& ar) override;
+
+private:
+    QDate m_date;
+    QTime m_time;
+    QDateTime m_default;
+};

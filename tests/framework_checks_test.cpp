@@ -1,0 +1,231 @@
+// Identifier checks, address validation, tax brackets, date texts, Netfile keys.
+#include "framework/checks.h"
+#include "framework/datetexts.h"
+#include "framework/geo_tables.h"
+#include "framework/netfile.h"
+#include "framework/taxstairs.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TEST(Division, ZeroDivisorGivesTheFallback)
+{
+    EXPECT_DOUBLE_EQ(div(10.0, 4.0, 0.0), 2.5);
+    EXPECT_DOUBLE_EQ(div(10.0, 0.0, 0.0), 0.0);
+    EXPECT_DOUBLE_EQ(div(10.0, 0.0, -1.0), -1.0);
+}
+
+struct IdCase {
+    const char* text;
+    bool valid;
+};
+
+TEST(Identifiers, SocialInsuranceNumbers)
+{
+    const IdCase cases[] = {
+        {"046454286", false},    // Luhn-valid but starts with 0
+        {"130692544", true},     // Luhn-valid
+        {"130 692 544", true},   // blanks ignored
+        {"130-692-544", true},   // hyphens ignored
+        {"130692545", false},    // check digit wrong
+        {"13069254", false},     // eight digits
+        {"1306925440", false},   // ten digits
+        {"13069254A", false},    // letter
+        {"", false},
+        {"812345675", false},    // 8 is for business numbers
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckSIN(CString(c.text)), c.valid) << c.text;
+}
+
+TEST(Identifiers, TrustAccountNumbers)
+{
+    const IdCase cases[] = {
+        {"T12345678", true}, {"T1234567", false}, {"T123456789", false}, {"t12345678", false},
+        {"X12345678", false}, {"T1234567A", false}, {"", false}, {" T12345678", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckTrustNumber(CString(c.text), nullptr), c.valid) << c.text;
+    CString why;
+    EXPECT_FALSE(CheckTrustNumber(CString("X12345678"), &why));
+    EXPECT_EQ(why, QStringLiteral("a trust number starts with 'T'"));
+}
+
+TEST(Identifiers, BusinessNumbers)
+{
+    EXPECT_TRUE(CheckBusiNum(CString("130692544")));
+    EXPECT_TRUE(CheckBusiNum(CString("130692544RT0001")));
+    EXPECT_TRUE(CheckBusiNum(CString("130692544rt0001")));
+    EXPECT_FALSE(CheckBusiNum(CString("130692545RT0001")));
+    EXPECT_FALSE(CheckBusiNum(CString("130692544RT001")));
+    EXPECT_FALSE(CheckBusiNum(CString("000000000")));
+}
+
+TEST(Identifiers, ValidCharactersOfElectronicFiles)
+{
+    EXPECT_TRUE(CheckT2ValidChar(CString("Cert. #12-A (Québec), O'Neil & Sons/Co")));
+    EXPECT_FALSE(CheckT2ValidChar(CString("50% share")));
+    EXPECT_FALSE(CheckT2ValidChar(CString("a<b")));
+    EXPECT_TRUE(CheckT2ValidChar(CString("")));
+}
+
+TEST(PostalCodes, ProvinceFromTheFirstLetter)
+{
+    CPostCodeInfo* pc = CPostCodeInfo::GetInstance();
+    EXPECT_EQ(pc->ProvFromPostCode(CString("K1A 0B1")), PROV_ON);
+    EXPECT_EQ(pc->ProvFromPostCode(CString("h3z2y7")), PROV_QC);
+    EXPECT_EQ(pc->ProvFromPostCode(CString("X0A 0H0")), PROV_NU);
+    EXPECT_EQ(pc->ProvFromPostCode(CString("X1A 2P7")), PROV_NT);
+    EXPECT_EQ(pc->ProvFromPostCode(CString("V6B 4Y8")), PROV_BC);
+    EXPECT_EQ(pc->ProvFromPostCode(CString("A1C 5M2")), PROV_NL);
+    EXPECT_EQ(pc->ProvFromPostCode(CString("D1A 1A1")), PROV_NONE);  // D is never used
+    EXPECT_EQ(pc->ProvFromPostCode(CString("K1A 0B")), PROV_NONE);
+    EXPECT_EQ(pc->ProvFromPostCode(CString("")), PROV_NONE);
+}
+
+TEST(Addresses, ACompleteCanadianAddressPasses)
+{
+    std::list<CString> msgs;
+    EXPECT_EQ(validateAddr2(CString("100 Main St"), CString("Ottawa"), PROV_ON, COUNTRY_CANADA, CString("K1A 0B1"),
+                            "%s in [%s] is empty or invalid.", "individual trustee address", msgs),
+              0);
+    EXPECT_TRUE(msgs.empty());
+}
+
+TEST(Addresses, EachFaultyPartAddsItsMessageInOrder)
+{
+    std::list<CString> msgs{CString("earlier message")};
+    const int n = validateAddr2(CString("  "), CString(""), PROV_NONE, COUNTRY_CANADA, CString("12345"),
+                                "%s in [%s] is empty or invalid.", "non-individual trustee address", msgs);
+    ASSERT_EQ(n, 4);
+    std::vector<CString> got(msgs.begin(), msgs.end());
+    EXPECT_EQ(got[0], QStringLiteral("earlier message"));
+    EXPECT_EQ(got[1], QStringLiteral("Street address in [non-individual trustee address] is empty or invalid."));
+    EXPECT_EQ(got[2], QStringLiteral("City in [non-individual trustee address] is empty or invalid."));
+    EXPECT_EQ(got[3], QStringLiteral("Province in [non-individual trustee address] is empty or invalid."));
+    EXPECT_EQ(got[4], QStringLiteral("Postal code in [non-individual trustee address] is empty or invalid."));
+}
+
+TEST(Addresses, PostalCodeMustMatchTheProvince)
+{
+    std::list<CString> msgs;
+    EXPECT_EQ(validateAddr2(CString("1 Rue"), CString("Montréal"), PROV_ON, COUNTRY_CANADA, CString("H3Z 2Y7"), "%s|%s",
+                            "x", msgs),
+              1);
+    EXPECT_EQ(msgs.front(), QStringLiteral("Postal code|x"));
+}
+
+TEST(Addresses, CountryLeftEmptyWithAProvinceCountsAsCanada)
+{
+    std::list<CString> msgs;
+    EXPECT_EQ(validateAddr2(CString("1 Main"), CString("Regina"), PROV_SK, COUNTRY_NOT_CHOSEN, CString("S4P 3Y2"),
+                            "%s|%s", "x", msgs),
+              0);
+    EXPECT_EQ(validateAddr2(CString("1 Main"), CString("Regina"), PROV_NONE, COUNTRY_NOT_CHOSEN, CString(""),
+                            "%s|%s", "x", msgs),
+              1);
+    EXPECT_EQ(msgs.back(), QStringLiteral("Country|x"));
+}
+
+TEST(Addresses, ForeignAddressesNeedNoProvince)
+{
+    std::list<CString> msgs;
+    const int fr = countryIndexFromIso3("FRA");
+    ASSERT_GT(fr, 2);
+    EXPECT_EQ(validateAddr2(CString("5 rue de Rivoli"), CString("Paris"), PROV_NONE, fr, CString("75001"), "%s|%s",
+                            "x", msgs),
+              0);
+    EXPECT_EQ(validateAddr2(CString("5 Elm"), CString("Boston"), PROV_NONE, COUNTRY_USA, CString("0211"), "%s|%s",
+                            "x", msgs),
+              1);
+}
+
+TEST(Tables, ProvinceAndCountryRowsFollowTheirCodes)
+{
+    EXPECT_STREQ(Global_Provs_Info[PROV_AB].abbr, "AB");
+    EXPECT_STREQ(Global_Provs_Info[PROV_YT].abbr, "YT");
+    EXPECT_STREQ(Global_Provs_Info[PROV_QC].name, "Quebec");
+    EXPECT_STREQ(Global_Countries_Info[COUNTRY_CANADA].iso3, "CAN");
+    EXPECT_STREQ(Global_Countries_Info[COUNTRY_USA].iso3, "USA");
+    EXPECT_STREQ(Global_Countries_Info[0].iso3, "");
+    for (int i = 0; i < Global_Countries_Count; ++i)
+        EXPECT_EQ(Global_Countries_Info[i].index, i);
+    EXPECT_TRUE(isCanProv(PROV_AB));
+    EXPECT_TRUE(isCanProv(PROV_NL_OFFSHORE));
+    EXPECT_FALSE(isCanProv(PROV_NONE));
+    EXPECT_FALSE(isCanProv(PROV_MULTIPLE));
+    EXPECT_FALSE(isCanProv(PROV_OUTSIDE_CANADA));
+    EXPECT_LE(std::strlen(Global_BusiType_Info[3].name), 8u);
+}
+
+TEST(TaxStairs, LevelChosenForIncomesAroundThresholds)
+{
+    STRUCT_TAX_STAIRS_JURISDICTION t;
+    double th = -1, rate = -1, base = -1;
+    EXPECT_EQ(t.CalcAlgoForSetFieldsToCalcTax(100, &th, &rate, &base), -1);
+    EXPECT_EQ(base, 0.0);
+    t.addLevel(0, 0.15, 0);
+    t.addLevel(55867, 0.205, 8380.05);
+    t.addLevel(111733, 0.26, 19832.58);
+    EXPECT_EQ(t.CalcAlgoForSetFieldsToCalcTax(-5, &th, &rate, &base), 0);
+    EXPECT_EQ(t.CalcAlgoForSetFieldsToCalcTax(55867, &th, &rate, &base), 0);
+    EXPECT_EQ(t.CalcAlgoForSetFieldsToCalcTax(55867.01, &th, &rate, &base), 1);
+    EXPECT_EQ(th, 55867.0);
+    EXPECT_EQ(rate, 0.205);
+    EXPECT_EQ(base, 8380.05);
+    EXPECT_EQ(t.CalcAlgoForSetFieldsToCalcTax(1e9, &th, &rate, &base), 2);
+}
+
+TEST(DateTexts, FormatsByNumber)
+{
+    const QDate d(2024, 3, 5);
+    EXPECT_EQ(GetDateStr(d, 0), QStringLiteral("03/05/2024"));
+    EXPECT_EQ(GetDateStr(d, 1), QStringLiteral("20240305"));
+    EXPECT_EQ(GetDateStr(d, 2), QStringLiteral("2024-03-05"));
+    EXPECT_EQ(GetDateStr(QDate(), 2), QString());
+    CString out;
+    FormatQDate(out, d, 18);
+    EXPECT_EQ(out, QStringLiteral("20240305"));
+    FormatQDate(out, d, 19);
+    EXPECT_EQ(out, QStringLiteral("2024-03-05"));
+    EXPECT_EQ(ReadDateStr(CString("12/31/2025")), QDate(2025, 12, 31));
+    EXPECT_FALSE(ReadDateStr(CString("31/12/2025")).isValid());
+}
+
+TEST(DateTexts, CurrentTimeFollowsTheTestClock)
+{
+    setCurrentDateTimeForTesting(QDateTime(QDate(2025, 4, 30), QTime(9, 8, 7)));
+    EXPECT_EQ(GetCurTime(0), QStringLiteral("2025-04-30 09:08:07"));
+    EXPECT_EQ(GetCurTime(1), QStringLiteral("20250430090807"));
+    setCurrentDateTimeForTesting(QDateTime());
+    EXPECT_GE(CurrentDateTime().date().year(), 2024);
+}
+
+TEST(NetfileKeys, RecordCodesSortByNumericValue)
+{
+    NetfileRecordMap m;
+    for (const char* k : {"101", "10", "96", "09", "56", "01", "471", "99"})
+        m[k] = CString("x");
+    std::vector<std::string> order;
+    for (const auto& [k, v] : m)
+        order.push_back(k);
+    EXPECT_EQ(order, (std::vector<std::string>{"01", "09", "10", "56", "96", "99", "101", "471"}));
+    m["09"] = CString("replaced");
+    EXPECT_EQ(m.size(), 8u);
+    EXPECT_EQ(m["09"], QStringLiteral("replaced"));
+}
+
+TEST(NetfileKeys, TypedRecordKeysAndIntValues)
+{
+    NetfileTypedMap m;
+    addIntValue(m, 75, 2, 1);
+    ASSERT_EQ(m.count("75-1"), 1u);
+    EXPECT_EQ(m["75-1"].type, 0);
+    EXPECT_EQ(m["75-1"].iValue, 2);
+    EXPECT_EQ(sizeof(STRUCT_NETFILE_TIA_FIELD_TYPE), 136u);
+}
+
+}  // namespace
