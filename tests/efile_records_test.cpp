@@ -1,0 +1,285 @@
+// Netfile field records: value formats, rounding, key order, table rows; and
+// the line stream with its typed records.
+#include "efile/netfile_records.h"
+#include "framework/form.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using Expected = std::optional<const char*>;  // nullopt: nothing written
+constexpr std::nullopt_t kNone = std::nullopt;
+
+struct AmountCase {
+    double amount;
+    Expected text;
+};
+
+Expected written(double amount, NetfileFormat format)
+{
+    NetfileRecordMap records;
+    writeNetfileAmount(records, 1, amount, format);
+    if (records.empty())
+        return kNone;
+    EXPECT_EQ(records.size(), 1u);
+    static std::string keep;
+    keep = records.begin()->second.toStdString();
+    EXPECT_EQ(records.begin()->first, "01");
+    return keep.c_str();
+}
+
+void expectFormat(NetfileFormat format, const std::vector<AmountCase>& cases)
+{
+    for (const AmountCase& c : cases) {
+        const Expected got = written(c.amount, format);
+        SCOPED_TRACE(testing::Message() << "amount " << c.amount);
+        ASSERT_EQ(got.has_value(), c.text.has_value());
+        if (got) {
+            EXPECT_STREQ(*got, *c.text);
+        }
+    }
+}
+
+TEST(NetfileFormats, WholeDollarsRoundHalfAwayFromZeroAndSkipZero)
+{
+    expectFormat(NetfileFormat::W, {
+        {2.5, "3"}, {-2.5, "-3"}, {0.5, "1"}, {-0.5, "-1"}, {1.49, "1"}, {-1.49, "-1"},
+        {-0.6, "-1"}, {0.4, kNone}, {-0.4, kNone}, {0.005, kNone}, {0.009, kNone},
+        {0.01, kNone}, {0.0, kNone}, {1234567.5, "1234568"}, {-98765.51, "-98766"},
+        {12345678901.5, "12345678902"},
+    });
+}
+
+TEST(NetfileFormats, CentsNudgedToTwoDecimals)
+{
+    expectFormat(NetfileFormat::C, {
+        {12.5, "12.50"}, {-12, "-12.00"}, {1.005, "1.01"}, {-1.005, "-1.01"},
+        {0.009, kNone}, {-0.009, kNone}, {0.005, kNone}, {0.0, kNone},
+        {0.01, "0.01"}, {-0.01, "-0.01"}, {0.0091, "0.01"}, {2.675, "2.68"},
+        {1234567.894, "1234567.89"}, {99.999, "100.00"},
+    });
+}
+
+TEST(NetfileFormats, AtLeastOneDollarAlwaysWritten)
+{
+    expectFormat(NetfileFormat::M, {
+        {0.0, "1"}, {-0.5, "1"}, {0.99999999, "1"}, {-0.99, "1"}, {0.4, "1"},
+        {-3.2, "-3"}, {2.5, "3"}, {1.4, "1"}, {-1.5, "-2"}, {250.0, "250"},
+    });
+}
+
+TEST(NetfileFormats, NonFiniteAmountsAreLeftOut)
+{
+    for (double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        EXPECT_FALSE(written(bad, NetfileFormat::W));
+        EXPECT_FALSE(written(bad, NetfileFormat::C));
+        EXPECT_STREQ(*written(bad, NetfileFormat::M), "1");
+    }
+}
+
+TEST(NetfileFormats, YesNoWritesOnlyTheTwoAnswers)
+{
+    const std::vector<std::pair<int, Expected>> cases = {
+        {-1, kNone}, {0, "1"}, {1, "2"}, {2, kNone}, {-5, kNone}};
+    for (const auto& [stored, text] : cases) {
+        NetfileRecordMap records;
+        writeNetfileYesNo(records, 9005, stored);
+        SCOPED_TRACE(stored);
+        ASSERT_EQ(records.count("9005"), text ? 1u : 0u);
+        if (text) {
+            EXPECT_EQ(records["9005"].toStdString(), *text);
+        }
+    }
+}
+
+TEST(NetfileFormats, FlagWritesOneWhenSet)
+{
+    NetfileRecordMap records;
+    writeNetfileFlag(records, 67062, false);
+    EXPECT_TRUE(records.empty());
+    writeNetfileFlag(records, 67062, true);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records["67062"].toStdString(), "1");
+}
+
+TEST(NetfileFormats, TextRecordWrittenAlwaysEvenEmpty)
+{
+    NetfileRecordMap records;
+    writeNetfileText(records, 66100, CString());
+    writeNetfileText(records, 66550, CString("20240315"));
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records["66100"].toStdString(), "");
+    EXPECT_EQ(records["66550"].toStdString(), "20240315");
+}
+
+TEST(NetfileCodes, AtLeastTwoDigits)
+{
+    EXPECT_EQ(netfileCodeText(1), "01");
+    EXPECT_EQ(netfileCodeText(9), "09");
+    EXPECT_EQ(netfileCodeText(10), "10");
+    EXPECT_EQ(netfileCodeText(101), "101");
+    EXPECT_EQ(netfileCodeText(66100), "66100");
+}
+
+TEST(NetfileCodes, KeysInNumericOrderWhateverTheWritingOrder)
+{
+    NetfileRecordMap records;
+    for (int code : {101, 96, 10, 56, 9, 99, 1, 471})
+        writeNetfileAmount(records, code, code, NetfileFormat::W);
+    std::vector<std::string> keys;
+    for (const auto& entry : records)
+        keys.push_back(entry.first);
+    EXPECT_EQ(keys, (std::vector<std::string>{"01", "09", "10", "56", "96", "99", "101", "471"}));
+}
+
+TEST(NetfileCodes, RewritingACodeReplacesItsValueAndAFailedValueKeepsIt)
+{
+    NetfileRecordMap records;
+    writeNetfileAmount(records, 10, 5.0, NetfileFormat::W);
+    writeNetfileAmount(records, 10, 7.25, NetfileFormat::C);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records["10"].toStdString(), "7.25");
+    writeNetfileAmount(records, 10, 0.0, NetfileFormat::C);  // nothing to write
+    EXPECT_EQ(records["10"].toStdString(), "7.25");
+}
+
+class RowsSample : public CTaxDataBase01 {
+public:
+    RowsSample() : CTaxDataBase01(98) {}
+    FLD(CFloatField, fld_a, 0.0, 0);
+    FLD(CFloatField, fld_b, 0.0, 0);
+    FLD(CFloatField, fld_c, 0.0, 0);
+    FLD(CIntField, fld_q, -1, 0x10000);
+};
+
+TEST(NetfileRows, TableRowsReadTheirFieldsInTheirFormats)
+{
+    RowsSample form;
+    form.fld_a = 10.5;
+    form.fld_b = 10.5;
+    form.fld_c = 0.0;
+    form.fld_q = 1;
+    NetfileRecordMap records;
+    writeNetfileRows(form, records, {
+        {7, &RowsSample::fld_a, NetfileFormat::W},
+        {8, &RowsSample::fld_b, NetfileFormat::C},
+        {9, &RowsSample::fld_c, NetfileFormat::M},
+    });
+    writeNetfileRows(form, records, {{11, &RowsSample::fld_q}});
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records["07"].toStdString(), "11");
+    EXPECT_EQ(records["08"].toStdString(), "10.50");
+    EXPECT_EQ(records["09"].toStdString(), "1");
+    EXPECT_EQ(records["11"].toStdString(), "2");
+}
+
+// ---- line stream
+
+// What was printed to a temporary stream.
+std::string contents(FILE* f)
+{
+    std::string text;
+    std::rewind(f);
+    char buf[512];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        text.append(buf, n);
+    return text;
+}
+
+struct StreamFixture : testing::Test {
+    void SetUp() override { out = std::tmpfile(); ASSERT_NE(out, nullptr); }
+    void TearDown() override { if (out) std::fclose(out); }
+    FILE* out = nullptr;
+    NetfileTypedMap typed;
+};
+
+using NetfileLineStreamTest = StreamFixture;
+
+TEST_F(NetfileLineStreamTest, AmountsPrintRoundedAndKeepTheUnroundedDouble)
+{
+    NetfileLineStream stream(typed, out);
+    stream.amount(103, 1234.5);
+    stream.amount(3, 0.009);    // present: printed as 0
+    stream.amount(4, 0.005);    // absent
+    stream.amount(143, -2.5);
+    stream.amount(5, -0.3);     // present, rounds to 0
+    stream.amount(1000, 77.49); // four digits printed in full
+    EXPECT_EQ(contents(out), "1031235\n0030\n143-3\n0050\n100077\n");
+    ASSERT_EQ(typed.size(), 5u);
+    EXPECT_EQ(typed.count("4-1"), 0u);
+    const STRUCT_NETFILE_TIA_FIELD_TYPE& r = typed.at("103-1");
+    EXPECT_EQ(r.type, STRUCT_NETFILE_TIA_FIELD_TYPE::TYPE_DOUBLE);
+    EXPECT_DOUBLE_EQ(r.dValue, 1234.5);
+    EXPECT_DOUBLE_EQ(typed.at("3-1").dValue, 0.009);
+    EXPECT_DOUBLE_EQ(typed.at("143-1").dValue, -2.5);
+}
+
+TEST_F(NetfileLineStreamTest, TextWholeInTheLineCutTo128BytesInTheRecord)
+{
+    const std::string longText(200, 'x');
+    NetfileLineStream stream(typed, out);
+    stream.text(100, CString(""));
+    stream.text(838, CString(longText + "y"));
+    stream.text(821, CString("Réglement 402"));
+    EXPECT_EQ(contents(out), "838" + longText + "y\n" + "821Réglement 402\n");
+    ASSERT_EQ(typed.size(), 2u);
+    const STRUCT_NETFILE_TIA_FIELD_TYPE& cut = typed.at("838-1");
+    EXPECT_EQ(cut.type, STRUCT_NETFILE_TIA_FIELD_TYPE::TYPE_TEXT);
+    EXPECT_EQ(std::string(cut.sValue, strnlen(cut.sValue, sizeof cut.sValue)), std::string(128, 'x'));
+    EXPECT_STREQ(typed.at("821-1").sValue, "Réglement 402");
+}
+
+TEST_F(NetfileLineStreamTest, FlagsAndChoices)
+{
+    NetfileLineStream stream(typed, out);
+    stream.flag(3, true);
+    stream.flag(4, false);
+    stream.choice(75, -1);
+    stream.choice(75, 0);
+    stream.choice(76, 2);
+    EXPECT_EQ(contents(out), "0031\n0751\n0763\n");
+    ASSERT_EQ(typed.size(), 3u);
+    EXPECT_EQ(typed.at("3-1").type, STRUCT_NETFILE_TIA_FIELD_TYPE::TYPE_INT);
+    EXPECT_EQ(typed.at("3-1").iValue, 1);
+    EXPECT_EQ(typed.at("75-1").type, STRUCT_NETFILE_TIA_FIELD_TYPE::TYPE_INT);
+    EXPECT_EQ(typed.at("75-1").iValue, 0);  // the stored answer, not the printed one
+    EXPECT_EQ(typed.at("76-1").iValue, 2);
+}
+
+TEST_F(NetfileLineStreamTest, SameCodeReplacesTheTypedRecord)
+{
+    NetfileLineStream stream(typed, out);
+    stream.amount(129, 10.0);
+    stream.amount(129, 20.0);
+    EXPECT_EQ(contents(out), "12910\n12920\n");
+    ASSERT_EQ(typed.size(), 1u);
+    EXPECT_DOUBLE_EQ(typed.at("129-1").dValue, 20.0);
+}
+
+TEST(NetfileLineStreamNoFile, TypedRecordsStillMade)
+{
+    NetfileTypedMap typed;
+    NetfileLineStream stream(typed, nullptr);
+    stream.amount(103, 0.01);
+    stream.text(100, CString("Reg402"));
+    stream.flag(3, true);
+    stream.choice(75, 1);
+    ASSERT_EQ(typed.size(), 4u);
+    EXPECT_DOUBLE_EQ(typed.at("103-1").dValue, 0.01);
+    EXPECT_STREQ(typed.at("100-1").sValue, "Reg402");
+    EXPECT_EQ(typed.at("3-1").iValue, 1);
+    EXPECT_EQ(typed.at("75-1").iValue, 1);
+    // typed keys are in plain text order
+    std::vector<std::string> keys;
+    for (const auto& e : typed)
+        keys.push_back(e.first);
+    EXPECT_EQ(keys, (std::vector<std::string>{"100-1", "103-1", "3-1", "75-1"}));
+}
+
+}  // namespace
