@@ -1,0 +1,381 @@
+// Schedule 11: bracket table, graduated chart, flat rate, credits, surtax,
+// Quebec abatement and the political contribution credit.
+#include "taxcalc/sch11.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+namespace {
+
+constexpr double kTol = 1e-9;  // far below a cent: only binary rounding noise
+
+// The 20 chart fields, for "every other column reads 0" checks.
+std::vector<CFloatField*> allChartFields(TaxData_Sch11& s)
+{
+    std::vector<CFloatField*> out;
+    for (int line : {2, 4, 6, 8})
+        for (int column = 1; column <= 5; ++column)
+            out.push_back(s.chartField(line, column));
+    return out;
+}
+
+TEST(Sch11Brackets, TableHoldsTheFiveFederalLevelsOnceHoweverManyForms)
+{
+    TaxData_Sch11 first;
+    TaxData_Sch11 second;
+    { TaxData_Sch11 third; }
+    TaxData_Sch11::initTaxStairs();
+    const auto& levels = TaxData_Sch11::m_taxStairs.levels;
+    ASSERT_EQ(levels.size(), 5u);
+    const double expected[5][3] = {{0.00, 0.15, 0.00},
+                                   {55867.00, 0.205, 8380.05},
+                                   {111733.00, 0.26, 19832.58},
+                                   {173205.00, 0.29, 35815.30},
+                                   {246752.00, 0.33, 57143.93}};
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(levels[i].threshold, expected[i][0]) << "level " << i + 1;
+        EXPECT_EQ(levels[i].rate, expected[i][1]) << "level " << i + 1;
+        EXPECT_EQ(levels[i].baseTax, expected[i][2]) << "level " << i + 1;
+    }
+    // Each base tax continues the previous bracket: the tax has no jump.
+    for (size_t i = 1; i < 5; ++i)
+        EXPECT_NEAR(levels[i].baseTax,
+                    levels[i - 1].baseTax + levels[i - 1].rate * (levels[i].threshold - levels[i - 1].threshold),
+                    0.005)
+            << "level " << i + 1;
+}
+
+struct GraduatedCase {
+    double income;
+    int column;
+    double excess;       // line 4
+    double taxOnExcess;  // line 6
+    double total;        // line 8 and line 10
+};
+
+void PrintTo(const GraduatedCase& c, std::ostream* os)
+{
+    *os << "income " << c.income;
+}
+
+class Sch11Graduated : public ::testing::TestWithParam<GraduatedCase> {};
+
+TEST_P(Sch11Graduated, FillsOnlyTheChosenColumnAndLine10)
+{
+    const GraduatedCase& c = GetParam();
+    TaxData_Sch11 s;
+    // Leftovers of an earlier pass in every column and on line 9.
+    for (CFloatField* f : allChartFields(s))
+        *f = 123.45;
+    s.fld_line1 = 9.0;
+    s.fld_line9 = 9.0;
+    s.m_isGraduatedRate = true;
+    s.fld_taxinc = c.income;
+    s.CalculateToBasicFedTax();
+
+    for (int column = 1; column <= 5; ++column) {
+        const bool chosen = column == c.column;
+        SCOPED_TRACE(testing::Message() << "income " << c.income << " column " << column);
+        EXPECT_NEAR(*s.chartField(2, column), chosen ? c.income : 0.0, kTol);
+        EXPECT_NEAR(*s.chartField(4, column), chosen ? c.excess : 0.0, kTol);
+        EXPECT_NEAR(*s.chartField(6, column), chosen ? c.taxOnExcess : 0.0, kTol);
+        EXPECT_NEAR(*s.chartField(8, column), chosen ? c.total : 0.0, kTol);
+    }
+    EXPECT_NEAR(s.fld_11080, c.total, kTol);
+    EXPECT_EQ(s.fld_line1.value(), 0.0);
+    EXPECT_EQ(s.fld_line9.value(), 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtAndAroundEveryThreshold, Sch11Graduated,
+    ::testing::Values(GraduatedCase{0.0, 1, 0.0, 0.0, 0.0},
+                      GraduatedCase{10000.0, 1, 10000.0, 1500.0, 1500.0},
+                      GraduatedCase{55867.0, 1, 55867.0, 8380.05, 8380.05},
+                      GraduatedCase{55868.0, 2, 1.0, 0.205, 8380.255},
+                      GraduatedCase{111733.0, 2, 55866.0, 11452.53, 19832.58},
+                      GraduatedCase{111734.0, 3, 1.0, 0.26, 19832.84},
+                      GraduatedCase{120000.0, 3, 8267.0, 2149.42, 21982.00},
+                      GraduatedCase{173205.0, 3, 61472.0, 15982.72, 35815.30},
+                      GraduatedCase{173206.0, 4, 1.0, 0.29, 35815.59},
+                      GraduatedCase{246752.0, 4, 73547.0, 21328.63, 57143.93},
+                      GraduatedCase{246753.0, 5, 1.0, 0.33, 57144.26},
+                      GraduatedCase{300000.0, 5, 53248.0, 17571.84, 74715.77}));
+
+TEST(Sch11FlatRate, TaxesAllIncomeAt33PercentWithAnEmptyChart)
+{
+    TaxData_Sch11 s;
+    s.m_isGraduatedRate = true;
+    s.fld_taxinc = 300000.0;
+    s.CalculateToBasicFedTax();  // a graduated pass first leaves column 5 filled
+    s.m_isGraduatedRate = false;
+    s.CalculateToBasicFedTax();
+
+    EXPECT_EQ(s.fld_line1.value(), 300000.0);
+    EXPECT_NEAR(s.fld_line9, 99000.0, kTol);
+    EXPECT_NEAR(s.fld_11080, 99000.0, kTol);
+    EXPECT_NEAR(s.fld_after_11100, 99000.0, kTol);
+    for (CFloatField* f : allChartFields(s))
+        EXPECT_EQ(f->value(), 0.0) << f->name();
+}
+
+TEST(Sch11FlatRate, SkippedComputationKeepsLines9And10AndClearsTheIncomeBox)
+{
+    TaxData_Sch11 s;
+    s.m_skipFlatRateTax = true;
+    s.fld_taxinc = 300000.0;
+    s.fld_line1 = 5.0;
+    s.fld_line9 = 777.0;
+    s.fld_11080 = 1234.5;
+    s.fld_11100 = 100.0;
+    s.CalculateToBasicFedTax();
+
+    EXPECT_EQ(s.fld_line1.value(), 0.0);
+    EXPECT_EQ(s.fld_line9.value(), 777.0);
+    EXPECT_EQ(s.fld_11080.value(), 1234.5);
+    EXPECT_EQ(s.fld_after_11100.value(), 1334.5);
+    for (CFloatField* f : allChartFields(s))
+        EXPECT_EQ(f->value(), 0.0) << f->name();
+}
+
+TEST(Sch11FederalTax, Line13AddsTheAdditionalTaxesAndDividendCreditsUseThePrintedFactors)
+{
+    TaxData_Sch11 s;
+    s.fld_taxinc = 10000.0;
+    s.fld_11100 = 10.0;
+    s.fld_11101 = 20.0;
+    s.fld_11102 = 30.5;
+    s.fld_EligibleDiv = 1000.0;
+    s.fld_NonEligibleDiv = 2000.0;
+    s.CalculateToBasicFedTax();
+
+    EXPECT_NEAR(s.fld_after_11100, 3360.5, kTol);
+    EXPECT_NEAR(s.fld_11108, 545.455, kTol);   // 6/11 would give 545.4545...
+    EXPECT_NEAR(s.fld_11109, 1384.616, kTol);  // 9/13 would give 1384.6153...
+    EXPECT_NEAR(s.fld_11110, 1930.071, kTol);
+}
+
+// Flat rate on 10,000 (line 13 = 3,300) with eligible dividends of 1,000
+// (line 16 = 545.455): room for the donations credit is 2,754.545.
+void setUpDonationCase(TaxData_Sch11& s, double taxableIncome, double donationCredit)
+{
+    s.fld_taxinc = taxableIncome;
+    s.fld_EligibleDiv = 1000.0;
+    s.m_donationCredit = donationCredit;
+    s.CalculateToBasicFedTax();
+    s.CalculateAfter_Sch11A_Donation();
+}
+
+TEST(Sch11Donations, CreditWithinTheRoomIsUsedWhole)
+{
+    TaxData_Sch11 s;
+    setUpDonationCase(s, 10000.0, 500.0);
+    EXPECT_EQ(s.fld_Line16.value(), 500.0);
+    EXPECT_NEAR(s.fld_TotalCredit, 1045.455, kTol);
+    EXPECT_NEAR(s.fld_AfterCredit, 2254.545, kTol);
+    EXPECT_NEAR(s.fld_BasicTax, 2254.545, kTol);
+}
+
+TEST(Sch11Donations, CreditAboveTheRoomIsCutToIt)
+{
+    TaxData_Sch11 s;
+    setUpDonationCase(s, 10000.0, 3000.0);
+    EXPECT_NEAR(s.fld_Line16, 2754.545, kTol);
+    EXPECT_NEAR(s.fld_TotalCredit, 3300.0, kTol);
+    EXPECT_NEAR(s.fld_AfterCredit, 0.0, kTol);
+    EXPECT_NEAR(s.fld_BasicTax, 0.0, kTol);
+}
+
+TEST(Sch11Donations, DividendCreditAboveLine13LeavesNoDonationsCreditAndANegativeLine19)
+{
+    TaxData_Sch11 s;
+    setUpDonationCase(s, 1000.0, 100.0);  // line 13 = 330 < 545.455
+    EXPECT_EQ(s.fld_Line16.value(), 0.0);
+    EXPECT_NEAR(s.fld_TotalCredit, 545.455, kTol);
+    EXPECT_NEAR(s.fld_AfterCredit, -215.455, kTol);
+    EXPECT_EQ(s.fld_BasicTax.value(), 0.0);
+}
+
+TEST(Sch11Donations, MinimumTaxCarryoverReducesBasicTaxDownToZeroOnly)
+{
+    struct Case {
+        double carryover;
+        double basicTax;
+    };
+    for (const Case& c : {Case{0.0, 2254.545}, Case{1000.0, 1254.545}, Case{2254.545, 0.0}, Case{3000.0, 0.0}}) {
+        TaxData_Sch11 s;
+        s.fld_11130 = c.carryover;
+        setUpDonationCase(s, 10000.0, 500.0);
+        EXPECT_NEAR(s.fld_AfterCredit, 2254.545, kTol) << c.carryover;
+        EXPECT_NEAR(s.fld_BasicTax, c.basicTax, kTol) << c.carryover;
+        EXPECT_GE(s.fld_BasicTax.value(), 0.0) << c.carryover;
+    }
+}
+
+TEST(Sch11QuebecAbatement, OnlyAQuebecTrustGets16AndAHalfPercentOfBasicTax)
+{
+    struct Case {
+        int province;
+        double base;
+        double abatement;
+    };
+    for (const Case& c : {Case{PROV_QC, 1254.545, 206.999925}, Case{PROV_ON, 0.0, 0.0}, Case{PROV_NONE, 0.0, 0.0},
+                          Case{PROV_OUTSIDE_CANADA, 0.0, 0.0}, Case{PROV_MULTIPLE, 0.0, 0.0}}) {
+        TaxData_Sch11 s;
+        s.setProvince(c.province);
+        s.fld_Line34A = 99.0;  // stale values of an earlier pass
+        s.fld_RefQCAbatement = 99.0;
+        s.fld_11130 = 1000.0;
+        setUpDonationCase(s, 10000.0, 500.0);
+        EXPECT_NEAR(s.fld_Line34A, c.base, kTol) << c.province;
+        EXPECT_NEAR(s.fld_RefQCAbatement, c.abatement, kTol) << c.province;
+    }
+}
+
+TEST(Sch11PoliticalCredit, FollowsTheThreeRateTableUpToThe650Cap)
+{
+    struct Case {
+        double contributions;
+        double credit;
+    };
+    const Case cases[] = {{0.0, 0.0},     {100.0, 75.0},     {400.0, 300.0},       {400.04, 300.02},
+                          {600.0, 400.0}, {750.0, 475.0},    {1000.0, 558.325},    {1275.0, 649.9825},
+                          {1276.0, 650.0}, {2000.0, 650.0}};
+    for (const Case& c : cases) {
+        TaxData_Sch11 s;
+        s.fld_11191 = c.contributions;
+        s.CalculatePoliticalDonation();
+        EXPECT_NEAR(s.fld_11190, c.credit, kTol) << c.contributions;
+        EXPECT_NEAR(TaxData_Sch11::politicalCredit(c.contributions), c.credit, kTol) << c.contributions;
+    }
+}
+
+TEST(Sch11Surtax, NonProvincialTrustPaysOnAllBasicTaxProvincialBaseIsCappedAtIt)
+{
+    struct Case {
+        int province;
+        double enteredBase;
+        double base;
+        double surtax;
+    };
+    const Case cases[] = {
+        {PROV_OUTSIDE_CANADA, 200.0, 1000.0, 480.0},
+        {PROV_NONE, 0.0, 1000.0, 480.0},
+        {PROV_MULTIPLE, 200.0, 1000.0, 480.0},
+        {PROV_ON, 1500.0, 1000.0, 480.0},
+        {PROV_ON, 200.0, 200.0, 96.0},
+        {PROV_NL_OFFSHORE, 0.0, 0.0, 0.0},
+    };
+    for (const Case& c : cases) {
+        TaxData_Sch11 s;
+        s.setProvince(c.province);
+        s.fld_BasicTax = 1000.0;
+        s.fld_Line20Part = c.enteredBase;
+        s.CalculateBeforeFFT();
+        SCOPED_TRACE(testing::Message() << "province " << c.province << " base " << c.enteredBase);
+        EXPECT_NEAR(s.fld_Line20Part, c.base, kTol);
+        EXPECT_NEAR(s.fld_11160, c.surtax, kTol);
+        EXPECT_NEAR(s.fld_Line22, 1000.0 + c.surtax, kTol);
+        EXPECT_NEAR(s.fld_Line22Again, 1000.0 + c.surtax, kTol);
+    }
+}
+
+TEST(Sch11ToEnd, SubtractsTheCreditsFloorsLine32AndAddsTheT1172Tax)
+{
+    TaxData_Sch11 s;
+    s.fld_Line22 = 5000.0;
+    s.fld_11190 = 1.0;  // stale: recomputed from line 25
+    s.fld_11191 = 1000.0;
+    s.fld_11180 = 100.0;
+    s.fld_11200 = 50.0;
+    s.fld_11210 = 25.0;
+    s.fld_11213 = 10.0;
+    s.fld_11214 = 5.0;
+    s.fld_FromT1172 = 20.0;
+    s.CalculateToEnd();
+    EXPECT_NEAR(s.fld_11190, 558.325, kTol);
+    EXPECT_NEAR(s.fld_after_11214, 748.325, kTol);
+    EXPECT_NEAR(s.fld_Line31, 4251.675, kTol);
+    EXPECT_NEAR(s.fld_FedTaxPayable, 4271.675, kTol);
+
+    s.fld_Line22 = 100.0;
+    s.CalculateToEnd();
+    EXPECT_EQ(s.fld_Line31.value(), 0.0);
+    EXPECT_NEAR(s.fld_FedTaxPayable, 20.0, kTol);
+}
+
+// A graduated rate estate in Quebec through all four steps, twice: a second
+// pass over the same inputs gives the same results.
+TEST(Sch11Chain, GraduatedQuebecEstateFromTaxableIncomeToTaxPayable)
+{
+    TaxData_Sch11 s;
+    s.setProvince(PROV_QC);
+    s.m_isGraduatedRate = true;
+    s.fld_taxinc = 120000.0;
+    s.fld_EligibleDiv = 2000.0;
+    s.fld_NonEligibleDiv = 1000.0;
+    s.m_donationCredit = 500.0;
+    s.fld_11130 = 698.782;
+    s.fld_11180 = 1000.0;
+    s.fld_11191 = 400.0;
+    for (int pass = 1; pass <= 2; ++pass) {
+        SCOPED_TRACE(pass);
+        s.CalculateToBasicFedTax();
+        s.CalculateAfter_Sch11A_Donation();
+        s.CalculateBeforeFFT();
+        s.CalculateToEnd();
+        EXPECT_NEAR(s.fld_11080, 21982.0, kTol);
+        EXPECT_NEAR(s.fld_11110, 1783.218, kTol);
+        EXPECT_EQ(s.fld_Line16.value(), 500.0);
+        EXPECT_NEAR(s.fld_AfterCredit, 19698.782, kTol);
+        EXPECT_NEAR(s.fld_BasicTax, 19000.0, 1e-8);
+        EXPECT_NEAR(s.fld_RefQCAbatement, 3135.0, 1e-8);
+        EXPECT_EQ(s.fld_11160.value(), 0.0);
+        EXPECT_NEAR(s.fld_11190, 300.0, kTol);
+        EXPECT_NEAR(s.fld_FedTaxPayable, 17700.0, 1e-8);
+    }
+}
+
+TEST(Sch11Form, TypeFieldsLineNumbersAndEntryFlags)
+{
+    TaxData_Sch11 s;
+    EXPECT_EQ(s.formType(), 24);
+    EXPECT_EQ(s.fieldCount(), 55);
+    EXPECT_STREQ(s.fields().front()->name(), "fld_taxinc");
+    EXPECT_STREQ(s.fields()[1]->name(), "fld_33_1");
+    EXPECT_STREQ(s.fields()[6]->name(), "fld_35_1");
+    EXPECT_STREQ(s.fields()[21]->name(), "fld_line1");
+    EXPECT_STREQ(s.fields().back()->name(), "fld_RefQCAbatement");
+
+    // Fields carrying a CRA line number (the Netfile record codes).
+    int withLine = 0;
+    for (const CField* f : s.fields())
+        if (f->lineNum() != 0) {
+            ++withLine;
+            EXPECT_EQ(QString::fromLatin1(f->name()), QStringLiteral("fld_%1").arg(f->lineNum()));
+        }
+    EXPECT_EQ(withLine, 16);
+
+    // Lines 10 to 12B are entered (first flag set); other totals are computed.
+    for (CFloatField* f : {&s.fld_11080, &s.fld_11100, &s.fld_11101, &s.fld_11102}) {
+        EXPECT_TRUE(f->isInput()) << f->name();
+        EXPECT_FALSE(f->isComputed()) << f->name();
+    }
+    for (CFloatField* f : {&s.fld_taxinc, &s.fld_11110, &s.fld_BasicTax, &s.fld_RefQCAbatement}) {
+        EXPECT_FALSE(f->isInput()) << f->name();
+        EXPECT_TRUE(f->isComputed()) << f->name();
+    }
+    EXPECT_FALSE(s.fld_11191.isComputed());
+    EXPECT_FALSE(s.m_isGraduatedRate);
+    EXPECT_FALSE(s.m_skipFlatRateTax);
+    EXPECT_EQ(s.m_donationCredit, 0.0);
+
+    std::list<CString> messages;
+    EXPECT_EQ(s.Validate(0, messages), 0);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(s.chartField(3, 1), nullptr);
+    EXPECT_EQ(s.chartField(2, 6), nullptr);
+}
+
+}  // namespace
