@@ -37,6 +37,8 @@ public:
     int CalculateBeforeFFT();
     int CalculateToEnd();
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
+    // Netfile records (efile/sch11_netfile.cpp).
+    int WriteNetfile(unsigned char purpose, NetfileGenObjParamStruct* ctx) override;
 
     // Chart line (2, 4, 6 or 8) of column 1 to 5; nullptr for any other.
     CFloatField* chartField(int line, int column);
