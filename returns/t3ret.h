@@ -30,6 +30,9 @@ public:
     int updateT183Trust(TaxData_T183Trust* t183) override;
 
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
+
+    // ---- e-filing output (efile/t3ret_netfile.cpp)
+    int WriteNetfile(unsigned char purpose, NetfileGenObjParamStruct* ctx) override;
     int ChangeToNewYearData(const STRUCT_IMPORT_LASTYEAR_PARAM& param) override;
 
     // ---- calculation steps, in the host's order

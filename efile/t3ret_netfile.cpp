@@ -1,0 +1,86 @@
+// Netfile records of the T3 return: Steps 2 to 4 in whole dollars, Step 5 in
+// dollars and cents. Rows are in the writing order of the return's lines.
+#include "efile/netfile_records.h"
+#include "returns/t3ret.h"
+
+int TaxData_T3Ret::WriteNetfile(unsigned char /*purpose*/, NetfileGenObjParamStruct* ctx)
+{
+    if (!ctx)
+        return 0;
+    using T = TaxData_T3Ret;
+    constexpr NetfileFormat W = NetfileFormat::W;
+    constexpr NetfileFormat C = NetfileFormat::C;
+    writeNetfileRows(*this, ctx->records, {
+        {1, &T::fld_taxable_capgain, W},
+        {2, &T::fld_pension_inc, W},
+        {3, &T::fld_total_div, W},
+        {4, &T::fld_foreign_inv, W},
+        {5, &T::fld_other_inv, W},
+        {96, &T::fld_total_busi, W},
+        {6, &T::fld_net_busi, W},
+        {97, &T::fld_total_farm, W},
+        {7, &T::fld_net_farm, W},
+        {99, &T::fld_total_rental, W},
+        {9, &T::fld_net_rental, W},
+        {10, &T::fld_agri2_pmt, W},
+        {101, &T::fld_agri2_101, W},
+        {11, &T::fld_deemed_disp, W},
+        {13, &T::fld_CapGainReduction, W},
+        {19, &T::fld_other_total, W},
+        {20, &T::fld_total_inc, W},
+        {21, &T::fld_charges, W},
+        {22, &T::fld_trustee_fee, W},
+        {23, &T::fld_trustee_fee_notrel, W},
+        {25, &T::fld_allow_bil, W},
+        {40, &T::fld_other_ded_total, W},
+        {43, &T::fld_taxable_bnf, W},
+        {44, &T::fld_other_bnf, W},
+        {471, &T::fld_line471, W},
+        {472, &T::fld_line472, W},
+        {47, &T::fld_total_ded, W},
+        {49, &T::fld_gross_div, W},
+        {50, &T::fld_net_inc, W},
+        {51, &T::fld_noncap_loss, W},
+        {52, &T::fld_netcap_loss, W},
+        {541, &T::fld_foreignIncomeExempt, W},
+        {542, &T::fld_nonProfitOrg, W},
+        {543, &T::fld_farmingFishing, W},
+        {544, &T::fld_restrictedFarmLosses, W},
+        {545, &T::fld_limitedPartnership, W},
+        {547, &T::fld_547, W},
+        {549, &T::fld_taxinc_ded, W},
+        {54, &T::fld_totalOtherDeductions, W},
+        {55, &T::fld_CapGainAddBack, W},
+        {56, &T::fld_taxinc, W},
+        {80, &T::fld_80, C},
+        {81, &T::fld_fed_tax, C},
+        {82, &T::fld_prov_tax, C},
+        {83, &T::fld_part7_2_tax, C},
+        {84, &T::fld_tax_pay, C},
+        {85, &T::fld_instalment, C},
+        {86, &T::fld_net_deducted, C},
+        {87, &T::fld_ref_qc_abatement, C},
+        {88, &T::fld_ref_inv_credit, C},
+        {881, &T::fld_881, C},
+        {89, &T::fld_capgain_refund, C},
+        {90, &T::fld_part7_2_credit, C},
+        {91, &T::fld_other_credit, C},
+        {901, &T::fld_nl_rd, C},
+        {903, &T::fld_bc_mining, C},
+        {911, &T::fld_fed_environmental, C},
+        {912, &T::fld_bc_environmental, C},
+        {913, &T::fld_sk_environmental, C},
+        {914, &T::fld_canadianJournalism, C},
+        {915, &T::fld_yk_rd, C},
+        {916, &T::fld_mb_workExp, C},
+        {917, &T::fld_mb_odour, C},
+        {918, &T::fld_mb_greenEnergy, C},
+        {920, &T::fld_fuel_charge, C},
+        {921, &T::fld_bc_clean, C},
+        {922, &T::fld_on_environ, C},
+        {923, &T::fld_yk_carbon, C},
+        {924, &T::fld_yk_MineCarbon, C},
+        {94, &T::fld_RefDue, C},
+    });
+    return 0;
+}
