@@ -1,5 +1,7 @@
 #include "taxcalc/sch11.h"
 
+#include "framework/amounts.h"
+
 #include <algorithm>
 
 namespace {
@@ -152,7 +154,7 @@ int TaxData_Sch11::CalculateAfter_Sch11A_Donation()
     const double room = fld_after_11100 - fld_11110;
     const double allowed = std::min(room, m_donationCredit);
     const double used = std::max(0.0, allowed);
-    if (m_donationCredit > room || allowed < 0.0)
+    if (amountExceeds(m_donationCredit, room) || allowed < 0.0)
         fld_Line16.store(used);
 
     fld_TotalCredit = fld_11110 + used;
@@ -182,7 +184,7 @@ int TaxData_Sch11::CalculateBeforeFFT()
     // Income of a provincial trust bears the surtax only on the part the user
     // enters (never more than basic federal tax); elsewhere on all of it.
     if (isCanProv(getProvince())) {
-        if (fld_Line20Part > fld_BasicTax)
+        if (amountExceeds(fld_Line20Part, fld_BasicTax))
             fld_Line20Part.store(fld_BasicTax);
     } else {
         fld_Line20Part.store(fld_BasicTax);

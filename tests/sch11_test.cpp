@@ -187,6 +187,17 @@ TEST(Sch11Donations, CreditAboveTheRoomIsCutToIt)
     EXPECT_NEAR(s.fld_BasicTax, 0.0, kTol);
 }
 
+TEST(Sch11Donations, CreditAboveTheRoomByLessThanTheToleranceIsNotCut)
+{
+    // 2,754.55 exceeds the room of 2,754.545 by half a tenth of a cent: not an
+    // excess, so line 17 shows the credit while line 18 uses only the room.
+    TaxData_Sch11 s;
+    setUpDonationCase(s, 10000.0, 2754.55);
+    EXPECT_EQ(s.fld_Line16.value(), 2754.55);
+    EXPECT_NEAR(s.fld_TotalCredit, 3300.0, kTol);
+    EXPECT_NEAR(s.fld_BasicTax, 0.0, kTol);
+}
+
 TEST(Sch11Donations, DividendCreditAboveLine13LeavesNoDonationsCreditAndANegativeLine19)
 {
     TaxData_Sch11 s;
@@ -265,6 +276,7 @@ TEST(Sch11Surtax, NonProvincialTrustPaysOnAllBasicTaxProvincialBaseIsCappedAtIt)
         {PROV_MULTIPLE, 200.0, 1000.0, 480.0},
         {PROV_ON, 1500.0, 1000.0, 480.0},
         {PROV_ON, 200.0, 200.0, 96.0},
+        {PROV_ON, 1000.005, 1000.005, 480.0024},  // above basic tax by less than the tolerance
         {PROV_NL_OFFSHORE, 0.0, 0.0, 0.0},
     };
     for (const Case& c : cases) {
