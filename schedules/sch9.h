@@ -36,6 +36,8 @@ public:
     int copySlipCalcAmount(STRU_SLIPDATA_CALCULATION& slips, TaxData_T3Ret* ret);
     int autoSetAllAllocation();
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
+    // Netfile records (efile/sch9_netfile.cpp).
+    int WriteNetfile(unsigned char purpose, NetfileGenObjParamStruct* ctx) override;
 
     // Working copy from the last copySlipCalcAmount: in memory only.
     struct SlipSums {
