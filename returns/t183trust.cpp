@@ -62,7 +62,7 @@ bool TaxData_T183Trust::hasSignDate() const
 int TaxData_T183Trust::Validate(unsigned char /*purpose*/, std::list<CString>& messages)
 {
     const size_t before = messages.size();
-    // The placeholder filer number of the software's own test filings skips every check.
+    // The sample filer number "A1234" marks a form that is not checked at all.
     const QString efiler = fld_efilenum.trimmed();
     if (efiler.compare(QLatin1String("A1234"), Qt::CaseInsensitive) == 0)
         return 0;

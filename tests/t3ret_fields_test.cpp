@@ -86,44 +86,10 @@ TEST(T3RetFields, DefaultsOfANewReturn)
     EXPECT_EQ(ret.fld_ws_FileStatus.value(), -1);
     EXPECT_FALSE(ret.fld_ws_bSetStatus.value());
     EXPECT_EQ(ret.fld_ws_bSection216.value(), 0);
-    EXPECT_EQ(ret.fld_bTrusteeIsPerson.value(), -1);
-    EXPECT_EQ(ret.fld_RefCode.value(), -1);
-    EXPECT_EQ(ret.fld_trust_iprov.value(), 0);
     EXPECT_EQ(ret.fld_indv_phone.value(), "(000)-0000000");
     EXPECT_EQ(ret.fld_trustee_phone.value(), "(000)-0000000");
     EXPECT_EQ(ret.fld_mail_phone.value(), "(000)-0000000");
     EXPECT_EQ(ret.fld_preparer_phone.value(), "(000)-0000000");
-    EXPECT_FALSE(ret.fld_start_date.IsValid());
-}
-
-TEST(T3RetFields, TextLengthsAreCut)
-{
-    TaxData_T3Ret ret;
-    const struct {
-        CStringField* field;
-        int maxLen;
-    } cases[] = {{&ret.fld_trust_num, 9},     {&ret.fld_trust_name, 120},   {&ret.fld_indv_phone, 15},
-                 {&ret.fld_indv_postcode, 10}, {&ret.fld_settlement_num, 20}, {&ret.fld_other_country, 50},
-                 {&ret.fld_year_last, 4},      {&ret.fld_trust_code, 4},     {&ret.fld_nonprofit_bn, 15},
-                 {&ret.fld_other_ded_spec_2, 50}, {&ret.fld_cert_pos, 40},   {&ret.fld_ws_ConfirmCode, 80}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.field->name());
-        *c.field = QString(200, QLatin1Char('x'));
-        EXPECT_EQ(c.field->value().size(), c.maxLen);
-    }
-}
-
-TEST(T3RetFields, TotalsAreComputedAndEntriesAreNot)
-{
-    TaxData_T3Ret ret;
-    for (const CFloatField* total : {&ret.fld_other_total, &ret.fld_total_inc, &ret.fld_net_inc, &ret.fld_taxinc,
-                                     &ret.fld_CapGainAddBack, &ret.fld_tax_pay, &ret.fld_RefDue}) {
-        EXPECT_TRUE(total->isComputed()) << total->name();
-        EXPECT_FALSE(total->isInput()) << total->name();
-        EXPECT_EQ(total->attr(), 0x10000u);
-    }
-    for (const CFloatField* entry : {&ret.fld_taxable_capgain, &ret.fld_line471, &ret.fld_80, &ret.fld_fed_tax})
-        EXPECT_FALSE(entry->isComputed()) << entry->name();
 }
 
 TEST(T3RetFields, FormerNameOfQuestion14LoadsIntoTheCurrentField)
