@@ -2,15 +2,9 @@
 // said to be floored are stored as 0 when negative.
 #include "returns/t3ret.h"
 
+#include "framework/amounts.h"
+
 namespace {
-// Amounts closer than a cent's fraction count as equal.
-constexpr double kAmountTolerance = 0.009;
-
-bool amountExceeds(double a, double b)
-{
-    return a - b >= kAmountTolerance;
-}
-
 enum DesignationLine { kNoDesignation = 0, kGRELine = 903, kQDTLine = 904 };
 }  // namespace
 
