@@ -6,6 +6,10 @@
 
 #include "framework/form.h"
 
+#include <nlohmann/json_fwd.hpp>
+
+using json = nlohmann::ordered_json;
+
 class TaxData_T183Trust : public CTaxDataBase01 {
     Q_OBJECT
 public:
@@ -19,6 +23,8 @@ public:
     bool hasSignDate() const;
 
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
+    // The representative's data of the JSON filing document (efile/t183_json.cpp).
+    int toJsonProfData(json& obj);
     int ChangeToNewYearData(const STRUCT_IMPORT_LASTYEAR_PARAM& param) override;
 
     // The page's three control-number buttons: from the trust name's first

@@ -35,11 +35,6 @@ int TaxData_T3Base::writeJsonPrimaryTrustee(json& /*doc*/)
     return 0;
 }
 
-int TaxData_T3Base::getIssuingSlipEntityData(json& /*doc*/)
-{
-    return 0;
-}
-
 bool TaxData_T3Base::setBasicInfo(const CString& /*name*/, int /*prov*/)
 {
     return false;

@@ -31,8 +31,13 @@ public:
 
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
 
-    // ---- e-filing output (efile/t3ret_netfile.cpp)
+    // ---- e-filing output (efile/t3ret_netfile.cpp, efile/t3ret_json.cpp)
     int WriteNetfile(unsigned char purpose, NetfileGenObjParamStruct* ctx) override;
+    int writeJsonHeader(json& doc) override;
+    int writeJsonMainPart1(json& doc) override;
+    // Adds the primary trustee (and the mailing address) to the "trustIdentification" object.
+    int writeJsonPrimaryTrustee(json& identification) override;
+    int getIssuingSlipEntityData(json& doc) override;
     int ChangeToNewYearData(const STRUCT_IMPORT_LASTYEAR_PARAM& param) override;
 
     // ---- calculation steps, in the host's order
