@@ -1,0 +1,85 @@
+#include "host/filing_output.h"
+
+#include "framework/form.h"
+#include "returns/t183trust.h"
+#include "returns/t3base.h"
+
+namespace {
+template <class Form>
+Form* firstOf(const std::vector<CTaxData_Form*>& forms)
+{
+    for (CTaxData_Form* f : forms)
+        if (auto* match = dynamic_cast<Form*>(f))
+            return match;
+    return nullptr;
+}
+}  // namespace
+
+std::vector<FormNetfileRecords> collectNetfileRecords(const std::vector<CTaxData_Form*>& forms)
+{
+    std::vector<FormNetfileRecords> sets;
+    for (int i = 0; i < int(forms.size()); ++i) {
+        CTaxData_Form* form = forms[size_t(i)];
+        if (!form || form->shouldSkipWriteNetfile())
+            continue;
+        NetfileGenObjParamStruct ctx;
+        ctx.formIndex = i;
+        form->WriteNetfile(0, &ctx);
+        if (!ctx.records.empty())
+            sets.push_back(FormNetfileRecords{form->shortClassName(), i, std::move(ctx.records)});
+    }
+    return sets;
+}
+
+QString netfileRecordsText(const std::vector<FormNetfileRecords>& sets)
+{
+    QString text;
+    for (const FormNetfileRecords& set : sets)
+        for (const auto& [code, value] : set.records)
+            text += set.form + QLatin1Char(' ') + QString::fromStdString(code) + QLatin1Char(' ') + value +
+                    QLatin1Char('\n');
+    return text;
+}
+
+json netfileRecordsJson(const std::vector<FormNetfileRecords>& sets)
+{
+    json out = json::array();
+    for (const FormNetfileRecords& set : sets) {
+        json records = json::object();
+        for (const auto& [code, value] : set.records)
+            records[code] = value.toStdString();
+        out.push_back(json{{"form", set.form.toStdString()}, {"index", set.index}, {"records", std::move(records)}});
+    }
+    return out;
+}
+
+bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QString& error)
+{
+    TaxData_T3Base* ret = firstOf<TaxData_T3Base>(forms);
+    if (!ret) {
+        error = QStringLiteral("the return has no trust return form to file");
+        return false;
+    }
+    doc = json::object();
+    json body = json::object();
+    ret->writeJsonHeader(body);
+    ret->writeJsonMainPart1(body);
+    doc["return"] = std::move(body);
+
+    if (TaxData_T183Trust* t183 = firstOf<TaxData_T183Trust>(forms)) {
+        json preparer = json::object();
+        t183->toJsonProfData(preparer);
+        doc["taxPreparer"] = std::move(preparer);
+    }
+
+    doc["statements"] = json::array();  // the statements' parts, filled by their writers later
+
+    json issuer = json::object();
+    ret->getIssuingSlipEntityData(issuer);
+    doc["slipFiling"] = json{
+        {"issuer", std::move(issuer)},
+        {"slips", json::array()},
+        {"transmitter", json::object()},
+    };
+    return true;
+}

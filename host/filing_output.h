@@ -1,0 +1,32 @@
+// Filing output of a whole (already calculated) return: each form's Netfile
+// record set in file order, and the JSON filing document. The document's
+// layout is described in docs/efile.md.
+#pragma once
+
+#include "framework/jsonhelpers.h"
+#include "framework/netfile.h"
+
+#include <QString>
+#include <vector>
+
+class CTaxData_Form;
+
+// The records one form wrote, with the form's position in the return.
+struct FormNetfileRecords {
+    QString form;  // class name without "TaxData_"
+    int index = 0;
+    NetfileRecordMap records;
+};
+
+// Every form's record set in file order. Forms whose shouldSkipWriteNetfile
+// answers true and forms that write no record are left out.
+std::vector<FormNetfileRecords> collectNetfileRecords(const std::vector<CTaxData_Form*>& forms);
+
+// One line "CLASS CODE VALUE" per record, each form's records in code order.
+QString netfileRecordsText(const std::vector<FormNetfileRecords>& sets);
+// [{"form": "T3Ret", "index": 0, "records": {"01": "12345"}}]: values as texts.
+json netfileRecordsJson(const std::vector<FormNetfileRecords>& sets);
+
+// The JSON filing document of the return. Answers false, with `error` set,
+// when the return has no trust return form to file.
+bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QString& error);

@@ -1,0 +1,117 @@
+// Filing output of a whole return: record sets in file order and the JSON
+// filing document's top level.
+#include "host/filing_output.h"
+#include "returns/t183trust.h"
+#include "returns/t3ret.h"
+#include "schedules/sch9.h"
+#include "taxcalc/sch11.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A form that writes records but asks not to be written.
+class SkippedForm : public CTaxDataBase01 {
+public:
+    SkippedForm() : CTaxDataBase01(97) {}
+    bool shouldSkipWriteNetfile() override { return true; }
+    int WriteNetfile(unsigned char, NetfileGenObjParamStruct* ctx) override
+    {
+        ctx->records["01"] = CString("999");
+        return 0;
+    }
+};
+
+struct SampleReturn {
+    TaxData_T3Ret ret;
+    TaxData_Sch9 sch9;
+    SkippedForm skipped;
+    TaxData_Sch11 sch11;
+    TaxData_T183Trust t183;
+
+    SampleReturn()
+    {
+        ret.fld_taxable_capgain.store(12345.4);
+        ret.fld_agri2_101.store(10.0);
+        ret.fld_RefDue.store(-50.255);
+        sch9.fld_9005 = 0;
+        sch9.fld_9211.store(100.5);
+        sch11.fld_11080.store(7.0);
+    }
+    std::vector<CTaxData_Form*> forms() { return {&ret, &sch9, &skipped, &sch11, &t183}; }
+};
+
+TEST(FilingOutput, RecordSetsInFileOrderWithoutSkippedOrSilentForms)
+{
+    SampleReturn r;
+    const std::vector<FormNetfileRecords> sets = collectNetfileRecords(r.forms());
+    ASSERT_EQ(sets.size(), 3u);
+    EXPECT_EQ(sets[0].form, "T3Ret");
+    EXPECT_EQ(sets[0].index, 0);
+    EXPECT_EQ(sets[1].form, "Sch9");
+    EXPECT_EQ(sets[1].index, 1);
+    EXPECT_EQ(sets[2].form, "Sch11");
+    EXPECT_EQ(sets[2].index, 3);
+    EXPECT_EQ(netfileRecordsText(sets),
+              "T3Ret 01 12345\n"
+              "T3Ret 94 -50.26\n"
+              "T3Ret 101 10\n"
+              "Sch9 9005 1\n"
+              "Sch9 9211 101\n"
+              "Sch11 11080 7.00\n");
+}
+
+TEST(FilingOutput, RecordSetsAsJson)
+{
+    SampleReturn r;
+    const json expected = json::parse(R"([
+      {"form": "T3Ret", "index": 0, "records": {"01": "12345", "94": "-50.26", "101": "10"}},
+      {"form": "Sch9", "index": 1, "records": {"9005": "1", "9211": "101"}},
+      {"form": "Sch11", "index": 3, "records": {"11080": "7.00"}}
+    ])");
+    EXPECT_EQ(netfileRecordsJson(collectNetfileRecords(r.forms())).dump(), expected.dump());
+    EXPECT_EQ(netfileRecordsJson({}).dump(), "[]");
+}
+
+TEST(FilingOutput, DocumentTopLevel)
+{
+    SampleReturn r;
+    r.t183.fld_controlnum = "ABC123";
+    json doc;
+    QString error;
+    ASSERT_TRUE(buildFilingDocument(r.forms(), doc, error));
+    std::vector<std::string> keys;
+    for (auto it = doc.begin(); it != doc.end(); ++it)
+        keys.push_back(it.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"return", "taxPreparer", "statements", "slipFiling"}));
+
+    json body = json::object();
+    r.ret.writeJsonHeader(body);
+    r.ret.writeJsonMainPart1(body);
+    EXPECT_EQ(doc["return"], body);
+    EXPECT_EQ(doc["taxPreparer"]["taxPreparerReturnControlNumber"], "24ABC123");
+    EXPECT_EQ(doc["statements"], json::array());
+    const json& slips = doc["slipFiling"];
+    EXPECT_EQ(slips["issuer"]["name"], "_unamed");
+    EXPECT_EQ(slips["slips"], json::array());
+    EXPECT_EQ(slips["transmitter"], json::object());
+    std::vector<std::string> slipKeys;
+    for (auto it = slips.begin(); it != slips.end(); ++it)
+        slipKeys.push_back(it.key());
+    EXPECT_EQ(slipKeys, (std::vector<std::string>{"issuer", "slips", "transmitter"}));
+}
+
+TEST(FilingOutput, DocumentWithoutAuthorizationOrWithoutReturn)
+{
+    SampleReturn r;
+    json doc;
+    QString error;
+    ASSERT_TRUE(buildFilingDocument({&r.sch9, &r.ret}, doc, error));
+    EXPECT_FALSE(doc.contains("taxPreparer"));
+    EXPECT_TRUE(doc.contains("return"));
+
+    EXPECT_FALSE(buildFilingDocument({&r.sch9, &r.t183}, doc, error));
+    EXPECT_EQ(error, "the return has no trust return form to file");
+}
+
+}  // namespace
