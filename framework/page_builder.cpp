@@ -1,0 +1,311 @@
+#include "framework/page_builder.h"
+
+#include "framework/form.h"
+#include "framework/widget_choices.h"
+#include "framework/widget_dates.h"
+#include "framework/widget_lines.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kSheetStyle = R"(
+QWidget#pageSheet { background: #ffffff; }
+QLabel { color: #1b1b1b; }
+QLabel#pageTitle { background: #26374a; color: #ffffff; font-weight: bold; font-size: 12pt; padding: 6px 8px; }
+QLabel#sectionHeading { background: #e4e8ed; font-weight: bold; padding: 4px 8px; border-top: 1px solid #26374a; }
+QLabel#note { color: #333333; padding: 2px 8px; }
+QLabel#columnHeading { font-weight: bold; }
+QLabel#lineCode { border: 1px solid #6b6b6b; background: #f2f2f2; font-weight: bold; padding: 1px 4px; }
+QLabel#descriptionError { color: #b00020; font-weight: bold; }
+QLineEdit { border: 1px solid #8a8a8a; padding: 2px 4px; background: #ffffff; }
+QLineEdit:read-only { background: #edf0f3; border: 1px solid #b8bec5; }
+QLineEdit:focus { border: 1px solid #26374a; background: #fffbe6; }
+)";
+
+constexpr int kLabelColumn = 0;
+constexpr int kCodeColumn = 1;
+constexpr int kFirstValueColumn = 2;
+constexpr int kValueColumnWidth = 150;
+
+QLabel* makeLabel(const QString& text, const char* objectName, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(objectName));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+int widestColumnCount(const PageDescription& d)
+{
+    int widest = 2;
+    for (const PageRow& row : d.rows)
+        if (row.kind == PageRow::Columns)
+            widest = qMax(widest, row.headers.size());
+    return widest;
+}
+
+}  // namespace
+
+bool describedWidgetKind(const PageCell& cell, const CField& field, const ChoiceList* list, BoundWidgetKind& kind,
+                         QString& error)
+{
+    const bool multiLine = list && list->style == ChoiceList::MultiLine;
+    switch (field.kind()) {
+    case FIELD_FLOAT:
+    case FIELD_PERCENT: kind = BoundWidgetKind::AmountLine; break;
+    case FIELD_STRING: kind = multiLine ? BoundWidgetKind::MultiLine : BoundWidgetKind::TextLine; break;
+    case FIELD_BOOL: kind = BoundWidgetKind::CheckBox; break;
+    case FIELD_DATE: kind = BoundWidgetKind::Date; break;
+    case FIELD_DATETIME: kind = BoundWidgetKind::DateTime; break;
+    case FIELD_INT:
+        if (!list || multiLine) {
+            error = QStringLiteral("answer or choice field %1 needs a choice list (%1:yesno, %1:province ...)")
+                        .arg(cell.text);
+            return false;
+        }
+        kind = list->style == ChoiceList::Radio ? BoundWidgetKind::RadioGroup : BoundWidgetKind::ComboBox;
+        return true;
+    }
+    if (list && !(multiLine && field.kind() == FIELD_STRING)) {
+        error = QStringLiteral("field %1 (%2) takes no choice list")
+                    .arg(cell.text, QLatin1String(CField::kindName(field.kind())));
+        return false;
+    }
+    return true;
+}
+
+QPushButton* PageUi::button(const QString& objectName) const
+{
+    return qobject_cast<QPushButton*>(widget(objectName));
+}
+
+QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& form, const QString& formName, int line)
+{
+    if (cell.kind == PageCell::Empty)
+        return nullptr;
+    if (cell.kind == PageCell::Text)
+        return makeLabel(cell.text, "cellText", m_sheet);
+
+    const CField* field = form.findField(cell.text.toStdString());
+    const ChoiceList* list = cell.presentation.isEmpty()
+                                 ? nullptr
+                                 : PageDescriptionRegistry::instance().choiceList(formName, cell.presentation);
+    QString error;
+    BoundWidgetKind kind = BoundWidgetKind::TextLine;
+    if (!field)
+        error = QStringLiteral("form %1 has no field %2").arg(formName, cell.text);
+    else if (field->name() != cell.text)
+        error = QStringLiteral("%1 is a former name of %2").arg(cell.text, QLatin1String(field->name()));
+    else if (m_widgets.contains(cell.objectName))
+        error = QStringLiteral("widget %1 appears twice (name the second one with @)").arg(cell.objectName);
+    else
+        describedWidgetKind(cell, *field, list, kind, error);
+    if (!error.isEmpty()) {
+        m_errors << QStringLiteral("page line %1: %2").arg(line).arg(error);
+        return makeLabel(QStringLiteral("?? ") + cell.text, "descriptionError", m_sheet);
+    }
+
+    QWidget* w = nullptr;
+    switch (kind) {
+    case BoundWidgetKind::AmountLine: {
+        auto* edit = new DoubleLineEdit(m_sheet);
+        const auto* amount = static_cast<const CFloatField*>(field);
+        edit->setPercent(field->kind() == FIELD_PERCENT);
+        edit->setReadOnly(cell.readOnly || amount->isComputed());
+        edit->setMinimumWidth(110);
+        edit->setMaximumWidth(kValueColumnWidth + 30);
+        w = edit;
+        break;
+    }
+    case BoundWidgetKind::TextLine: {
+        auto* edit = new StringLineEdit(m_sheet);
+        edit->setMaxLength(static_cast<const CStringField*>(field)->maxLength());
+        edit->setReadOnly(cell.readOnly);
+        w = edit;
+        break;
+    }
+    case BoundWidgetKind::MultiLine: {
+        auto* edit = new MultiLineEdit(m_sheet);
+        edit->setReadOnly(cell.readOnly);
+        edit->setMinimumHeight(90);
+        w = edit;
+        break;
+    }
+    case BoundWidgetKind::CheckBox: w = new StyledCheckBox(m_sheet); break;
+    case BoundWidgetKind::RadioGroup: w = new AnswerRadioGroup(list->labels, m_sheet); break;
+    case BoundWidgetKind::ComboBox: {
+        auto* combo = new CT2ComboBox(m_sheet);
+        if (list->style == ChoiceList::Countries)
+            combo->fillCountries();
+        else if (list->style == ChoiceList::Provinces || list->style == ChoiceList::Jurisdictions)
+            combo->fillProvinces(list->style == ChoiceList::Jurisdictions);
+        else
+            combo->fillChoices(list->labels);
+        w = combo;
+        break;
+    }
+    case BoundWidgetKind::Date: {
+        auto* date = new StyledDateEdit(m_sheet);
+        date->setReadOnly(cell.readOnly);
+        w = date;
+        break;
+    }
+    case BoundWidgetKind::DateTime: {
+        auto* moment = new StyledDateTimeEdit(m_sheet);
+        moment->setReadOnly(cell.readOnly);
+        w = moment;
+        break;
+    }
+    }
+    if (cell.readOnly && (kind == BoundWidgetKind::CheckBox || kind == BoundWidgetKind::RadioGroup ||
+                          kind == BoundWidgetKind::ComboBox))
+        w->setEnabled(false);
+    w->setObjectName(cell.objectName);
+    if (field->lineNum() != 0)
+        w->setToolTip(QStringLiteral("Line %1").arg(field->lineNum()));
+    m_widgets.insert(cell.objectName, w);
+    m_bound.push_back({w, cell.text});
+    return w;
+}
+
+void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_Form& form)
+{
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(page);
+    scroll->setObjectName(QStringLiteral("pageScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    pageLayout->addWidget(scroll);
+
+    m_sheet = new QWidget;
+    m_sheet->setObjectName(QStringLiteral("pageSheet"));
+    m_sheet->setAttribute(Qt::WA_StyledBackground, true);
+    m_sheet->setStyleSheet(QLatin1String(kSheetStyle));
+    auto* outer = new QVBoxLayout(m_sheet);
+    outer->setContentsMargins(16, 12, 16, 16);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(5);
+    outer->addLayout(grid);
+    outer->addStretch(1);
+
+    const int widest = widestColumnCount(d);
+    const int lastColumn = kFirstValueColumn + widest - 1;
+    const int span = lastColumn + 1;
+    grid->setColumnStretch(kLabelColumn, 1);
+    grid->setColumnMinimumWidth(kLabelColumn, 280);
+    for (int c = kFirstValueColumn; c <= lastColumn; ++c)
+        grid->setColumnMinimumWidth(c, kValueColumnWidth);
+
+    int columns = 2;
+    int r = 0;
+    for (const PageRow& row : d.rows) {
+        // Value columns of the current block sit at the right-hand side.
+        const int firstColumn = kFirstValueColumn + widest - columns;
+        switch (row.kind) {
+        case PageRow::Title:
+            grid->addWidget(makeLabel(row.text, "pageTitle", m_sheet), r++, 0, 1, span);
+            break;
+        case PageRow::Section:
+            grid->addItem(new QSpacerItem(1, 6), r++, 0);
+            grid->addWidget(makeLabel(row.text, "sectionHeading", m_sheet), r++, 0, 1, span);
+            break;
+        case PageRow::Note:
+            grid->addWidget(makeLabel(row.text, "note", m_sheet), r++, 0, 1, span);
+            break;
+        case PageRow::Columns: {
+            columns = row.headers.size();
+            const int first = kFirstValueColumn + widest - columns;
+            bool anyHeading = false;
+            for (int i = 0; i < columns; ++i) {
+                if (row.headers[i].isEmpty())
+                    continue;
+                QLabel* heading = makeLabel(row.headers[i], "columnHeading", m_sheet);
+                heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+                grid->addWidget(heading, r, first + i);
+                anyHeading = true;
+            }
+            if (anyHeading)
+                ++r;
+            break;
+        }
+        case PageRow::Line:
+        case PageRow::Field: {
+            grid->addWidget(makeLabel(row.text, "lineLabel", m_sheet), r, kLabelColumn, Qt::AlignVCenter);
+            if (!row.code.isEmpty()) {
+                QLabel* code = makeLabel(row.code, "lineCode", m_sheet);
+                code->setWordWrap(false);
+                code->setAlignment(Qt::AlignCenter);
+                grid->addWidget(code, r, kCodeColumn, Qt::AlignRight | Qt::AlignVCenter);
+            }
+            if (row.kind == PageRow::Line) {
+                for (int i = 0; i < row.cells.size(); ++i)
+                    if (QWidget* w = createCellWidget(row.cells[i], form, d.formName, row.sourceLine))
+                        grid->addWidget(w, r, firstColumn + i);
+            } else {
+                auto* box = new QHBoxLayout;
+                box->setSpacing(8);
+                for (const PageCell& cell : row.cells)
+                    if (QWidget* w = createCellWidget(cell, form, d.formName, row.sourceLine))
+                        box->addWidget(w, cell.kind == PageCell::Text ? 0 : 1);
+                grid->addLayout(box, r, kFirstValueColumn, 1, widest);
+            }
+            ++r;
+            break;
+        }
+        case PageRow::Button: {
+            auto* button = new QPushButton(row.text, m_sheet);
+            button->setObjectName(row.name);
+            if (m_widgets.contains(row.name))
+                m_errors << QStringLiteral("page line %1: widget %2 appears twice").arg(row.sourceLine).arg(row.name);
+            m_widgets.insert(row.name, button);
+            auto* box = new QHBoxLayout;
+            box->addWidget(button);
+            box->addStretch(1);
+            grid->addLayout(box, r++, 0, 1, span);
+            break;
+        }
+        }
+    }
+    scroll->setWidget(m_sheet);
+}
+
+DescribedTaxPage::~DescribedTaxPage() = default;
+
+void DescribedTaxPage::setupDescribedPage()
+{
+    // Called from the page class's own constructor, where metaObject() is the class's.
+    const QString className = QString::fromLatin1(metaObject()->className());
+    setObjectName(className);
+    m_ui = std::make_unique<PageUi>();
+    const PageDescription* description = PageDescriptionRegistry::instance().page(className);
+    if (!description || !form()) {
+        PageDescription placeholder;
+        placeholder.className = className;
+        PageRow row;
+        row.kind = PageRow::Note;
+        row.text = description ? QStringLiteral("This page has no form.")
+                               : QStringLiteral("No description of page %1.").arg(className);
+        placeholder.rows << row;
+        CTaxDataBase01 none(0);
+        m_ui->setupUi(this, placeholder, form() ? *form() : none);
+        return;
+    }
+    m_ui->setupUi(this, *description, *form());
+    AssociateFormData();
+    GetDataFromDoc();
+}
+
+void DescribedTaxPage::bindDescribedWidgets()
+{
+    for (const PageUi::BoundCell& cell : m_ui->boundCells())
+        bindWidget(cell.widget, form()->findField(cell.fieldName.toStdString()));
+}

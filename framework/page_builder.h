@@ -1,0 +1,72 @@
+// The one builder of described pages: turns a page description
+// (page_description.h) into a scrolling form sheet of labels, line codes and
+// bound widgets whose object names are the field names, picking each
+// widget's kind from its field's kind.
+#pragma once
+
+#include "framework/page_base.h"
+#include "framework/page_description.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QVector>
+#include <memory>
+
+class CTaxData_Form;
+class QPushButton;
+
+// The widget kind a cell's field gets: amounts and percentages an amount
+// line, texts a text line (or multi-line with :multiline), answers and
+// choices the radio group or list named by the cell, yes/no a check box,
+// dates and moments their date widgets. False, with the reason, when the
+// cell does not fit its field.
+bool describedWidgetKind(const PageCell& cell, const CField& field, const ChoiceList* list, BoundWidgetKind& kind,
+                         QString& error);
+
+// The interface object of a described page: owns nothing (Qt parents own the
+// widgets) and finds them by name.
+class PageUi {
+public:
+    struct BoundCell {
+        QWidget* widget;
+        QString fieldName;
+    };
+
+    // Builds the sheet into `page` (which gets a layout holding a scroll area).
+    // Problems (unknown fields, cells that do not fit) go to errors() and the
+    // cell shows a marked placeholder.
+    void setupUi(QWidget* page, const PageDescription& description, const CTaxData_Form& form);
+
+    QWidget* sheet() const { return m_sheet; }  // the whole form sheet
+    QWidget* widget(const QString& objectName) const { return m_widgets.value(objectName, nullptr); }
+    QPushButton* button(const QString& objectName) const;
+    const QVector<BoundCell>& boundCells() const { return m_bound; }  // in page order
+    const QStringList& errors() const { return m_errors; }
+
+private:
+    QWidget* createCellWidget(const PageCell& cell, const CTaxData_Form& form, const QString& formName, int line);
+    QWidget* m_sheet = nullptr;
+    QHash<QString, QWidget*> m_widgets;
+    QVector<BoundCell> m_bound;
+    QStringList m_errors;
+};
+
+// Base of the page classes built from descriptions: each class builds the
+// description registered under its own class name.
+class DescribedTaxPage : public BaseTaxPage {
+    Q_OBJECT
+public:
+    using BaseTaxPage::BaseTaxPage;
+    ~DescribedTaxPage() override;
+    PageUi* ui() const { return m_ui.get(); }
+
+protected:
+    // For the page class's constructors: builds the widgets described for
+    // the class, binds them (AssociateFormData) and shows the form's values.
+    void setupDescribedPage();
+    // For AssociateFormData: binds every described widget to its field.
+    void bindDescribedWidgets();
+
+private:
+    std::unique_ptr<PageUi> m_ui;
+};

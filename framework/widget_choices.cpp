@@ -1,0 +1,112 @@
+#include "framework/widget_choices.h"
+
+#include "framework/geo_tables.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QContextMenuEvent>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QRadioButton>
+
+CT2ComboBox::CT2ComboBox(QWidget* parent) : QComboBox(parent)
+{
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(12);
+}
+
+void CT2ComboBox::fillProvinces(bool allJurisdictions)
+{
+    clear();
+    const int last = allJurisdictions ? PROV_OUTSIDE_CANADA : PROV_YT;
+    for (int code = PROV_NONE; code <= last && code < Global_Provs_Count; ++code)
+        addItem(QString::fromUtf8(Global_Provs_Info[code].name), code);
+}
+
+void CT2ComboBox::fillCountries()
+{
+    clear();
+    for (int i = 0; i < Global_Countries_Count; ++i)
+        addItem(QString::fromUtf8(Global_Countries_Info[i].name), Global_Countries_Info[i].index);
+}
+
+void CT2ComboBox::fillChoices(const QStringList& labels)
+{
+    clear();
+    for (int i = 0; i < labels.size(); ++i)
+        addItem(labels[i], i);
+}
+
+int CT2ComboBox::currentCode() const
+{
+    const QVariant data = currentData();
+    return data.isValid() ? data.toInt() : -1;
+}
+
+int CT2ComboBox::indexOfCode(int code) const
+{
+    return findData(code);
+}
+
+void CT2ComboBox::showCode(int code)
+{
+    setCurrentIndex(indexOfCode(code));
+}
+
+AnswerRadioGroup::AnswerRadioGroup(const QStringList& labels, QWidget* parent)
+    : QWidget(parent), m_group(new QButtonGroup(this))
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(18);
+    for (int i = 0; i < labels.size(); ++i) {
+        auto* button = new QRadioButton(labels[i], this);
+        button->setObjectName(QStringLiteral("choice%1").arg(i));
+        m_group->addButton(button, i);
+        layout->addWidget(button);
+    }
+    layout->addStretch(1);
+    connect(m_group, &QButtonGroup::idClicked, this, &AnswerRadioGroup::idClicked);
+}
+
+int AnswerRadioGroup::value() const
+{
+    return m_group->checkedId();
+}
+
+int AnswerRadioGroup::choiceCount() const
+{
+    return m_group->buttons().size();
+}
+
+void AnswerRadioGroup::setValue(int answer)
+{
+    if (QAbstractButton* button = m_group->button(answer)) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive group never unchecks its last button by itself.
+    m_group->setExclusive(false);
+    for (QAbstractButton* b : m_group->buttons())
+        b->setChecked(false);
+    m_group->setExclusive(true);
+}
+
+void AnswerRadioGroup::click(int answer)
+{
+    if (QAbstractButton* button = m_group->button(answer)) {
+        button->click();
+        return;
+    }
+    setValue(-1);
+    emit idClicked(-1);
+}
+
+void AnswerRadioGroup::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    QAction* clear = menu.addAction(tr("Clear answer"));
+    clear->setEnabled(value() >= 0 && isEnabled());
+    if (menu.exec(event->globalPos()) == clear)
+        click(-1);
+}
