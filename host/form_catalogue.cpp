@@ -1,0 +1,41 @@
+#include "host/form_catalogue.h"
+
+#include <cstring>
+
+const FormCatalogue& FormCatalogue::standard()
+{
+    // One row per form class, in the order `trustella forms` lists them.
+    static const FormCatalogue catalogue({
+    });
+    return catalogue;
+}
+
+QString jsonNameOfClass(const QString& className)
+{
+    static const QString prefix = QStringLiteral("TaxData_");
+    return className.startsWith(prefix) ? className.mid(prefix.size()) : className;
+}
+
+bool FormClass::isSlip() const
+{
+    return dynamic_cast<const CSlipTaxDataBase01*>(create().get()) != nullptr;
+}
+
+FormCatalogue::FormCatalogue(std::vector<FormClass> classes) : m_classes(std::move(classes)) {}
+
+const FormClass* FormCatalogue::find(const QString& name) const
+{
+    for (const FormClass& c : m_classes)
+        if (c.className == name || c.jsonName == name)
+            return &c;
+    return nullptr;
+}
+
+const FormClass* FormCatalogue::classOf(const CTaxData_Form& form) const
+{
+    const char* name = form.metaObject()->className();
+    for (const FormClass& c : m_classes)
+        if (c.className == QLatin1String(name))
+            return &c;
+    return nullptr;
+}

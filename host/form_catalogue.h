@@ -1,0 +1,86 @@
+// The form classes the host can create: one row per class, with the name the
+// return file uses, the title shown to the user and a factory. The standard
+// catalogue (form_catalogue.cpp) is the one list of classes; each new form
+// adds a single row there.
+#pragma once
+
+#include "framework/form.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+// What the creator of a form supplies besides its class.
+enum class CreatorArg {
+    None,        // the class fixes its form-type id (or slip type and origin)
+    TypeId,      // one class serves several form types: the creator gives the id
+    SlipOrigin,  // a received slip: the creator gives where it came from
+};
+
+using FormFactory = std::unique_ptr<CTaxData_Form> (*)(int arg);
+
+struct FormClass {
+    QString className;  // "TaxData_T3Ret"
+    QString jsonName;   // "T3Ret": the class name without "TaxData_"
+    QString title;
+    CreatorArg creatorArg;
+    FormFactory factory;  // `arg` is the type id or slip origin; ignored for CreatorArg::None
+
+    std::unique_ptr<CTaxData_Form> create(int arg = 0) const { return factory(arg); }
+    bool isSlip() const;  // answered by creating a sample object
+};
+
+class FormCatalogue {
+public:
+    explicit FormCatalogue(std::vector<FormClass> classes);
+    // Every form class of the library.
+    static const FormCatalogue& standard();
+
+    const std::vector<FormClass>& classes() const { return m_classes; }
+    // By class name ("TaxData_T3Ret") or JSON name ("T3Ret"); nullptr when unknown.
+    const FormClass* find(const QString& name) const;
+    // The row of a form object's class; nullptr when the class is not listed.
+    const FormClass* classOf(const CTaxData_Form& form) const;
+
+private:
+    std::vector<FormClass> m_classes;
+};
+
+// The JSON name of a class name: "TaxData_T3Ret" -> "T3Ret"; other names unchanged.
+QString jsonNameOfClass(const QString& className);
+
+namespace catalogue_detail {
+template <class Form>
+std::unique_ptr<CTaxData_Form> createPlain(int)
+{
+    return std::make_unique<Form>();
+}
+template <class Form>
+std::unique_ptr<CTaxData_Form> createWithArg(int arg)
+{
+    return std::make_unique<Form>(arg);
+}
+template <class Form>
+FormClass row(const char* title, CreatorArg arg, FormFactory factory)
+{
+    const QString name = QString::fromLatin1(Form::staticMetaObject.className());
+    return FormClass{name, jsonNameOfClass(name), QString::fromUtf8(title), arg, factory};
+}
+}  // namespace catalogue_detail
+
+// Rows of the catalogue, one per class; the class name comes from the class itself.
+template <class Form>
+FormClass plainForm(const char* title)
+{
+    return catalogue_detail::row<Form>(title, CreatorArg::None, &catalogue_detail::createPlain<Form>);
+}
+template <class Form>
+FormClass formWithTypeId(const char* title)
+{
+    return catalogue_detail::row<Form>(title, CreatorArg::TypeId, &catalogue_detail::createWithArg<Form>);
+}
+template <class Form>
+FormClass slipWithOrigin(const char* title)
+{
+    return catalogue_detail::row<Form>(title, CreatorArg::SlipOrigin, &catalogue_detail::createWithArg<Form>);
+}

@@ -1,0 +1,54 @@
+#include "host/tax_return.h"
+
+#include <cmath>
+#include <map>
+
+namespace {
+bool sameClass(const CTaxData_Form& a, const CTaxData_Form& b)
+{
+    return a.metaObject() == b.metaObject();
+}
+}  // namespace
+
+int TaxReturn::indexOf(const CTaxData_Form* form) const
+{
+    for (size_t i = 0; i < m_forms.size(); ++i)
+        if (m_forms[i].get() == form)
+            return int(i);
+    return -1;
+}
+
+CTaxData_Form* TaxReturn::add(std::unique_ptr<CTaxData_Form> form)
+{
+    int seq = 1;
+    for (const auto& f : m_forms)
+        if (sameClass(*f, *form))
+            ++seq;
+    form->setSeqNum(seq);
+    m_forms.push_back(std::move(form));
+    return m_forms.back().get();
+}
+
+std::unique_ptr<CTaxData_Form> TaxReturn::remove(int index)
+{
+    std::unique_ptr<CTaxData_Form> removed = std::move(m_forms[size_t(index)]);
+    m_forms.erase(m_forms.begin() + index);
+    renumber();
+    return removed;
+}
+
+void TaxReturn::renumber()
+{
+    std::map<const QMetaObject*, int> counts;
+    for (const auto& f : m_forms)
+        f->setSeqNum(++counts[f->metaObject()]);
+}
+
+const CField* firstNonFiniteAmount(const CTaxData_Form& form)
+{
+    for (const CField* f : form.fields())
+        if ((f->kind() == FIELD_FLOAT || f->kind() == FIELD_PERCENT) &&
+            !std::isfinite(static_cast<const CFloatField*>(f)->value()))
+            return f;
+    return nullptr;
+}

@@ -1,0 +1,59 @@
+// A return: the ordered list of its form objects. The return owns them; the
+// order is the order of the file, of validation and of filing output.
+#pragma once
+
+#include "framework/form.h"
+
+#include <memory>
+#include <vector>
+
+class TaxReturn {
+public:
+    using FormList = std::vector<std::unique_ptr<CTaxData_Form>>;
+
+    TaxReturn() = default;
+    TaxReturn(TaxReturn&&) = default;
+    TaxReturn& operator=(TaxReturn&&) = default;
+
+    const FormList& forms() const { return m_forms; }
+    int size() const { return int(m_forms.size()); }
+    bool empty() const { return m_forms.empty(); }
+    CTaxData_Form* form(int index) const { return m_forms[size_t(index)].get(); }
+    // Position of `form` in the return, or -1.
+    int indexOf(const CTaxData_Form* form) const;
+
+    // Appends a form and gives it the next sequence number of its class.
+    CTaxData_Form* add(std::unique_ptr<CTaxData_Form> form);
+    // Removes the form at `index` and renumbers the rest of its class.
+    std::unique_ptr<CTaxData_Form> remove(int index);
+    // Sequence numbers 1, 2, ... per class, in list order.
+    void renumber();
+
+    // The first form of a class (or of a class derived from it), or nullptr.
+    template <class Form>
+    Form* first() const
+    {
+        for (const auto& f : m_forms)
+            if (auto* match = dynamic_cast<Form*>(f.get()))
+                return match;
+        return nullptr;
+    }
+    // Every form of a class, in list order.
+    template <class Form>
+    std::vector<Form*> all() const
+    {
+        std::vector<Form*> out;
+        for (const auto& f : m_forms)
+            if (auto* match = dynamic_cast<Form*>(f.get()))
+                out.push_back(match);
+        return out;
+    }
+
+private:
+    FormList m_forms;
+};
+
+// The first amount or percentage field of `form` that holds NaN or an
+// infinity, or nullptr. Such values cannot come from entry or calculation;
+// the readers refuse them.
+const CField* firstNonFiniteAmount(const CTaxData_Form& form);

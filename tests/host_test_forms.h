@@ -1,0 +1,34 @@
+// Forms for the host tests: the framework's sample (one field of every kind),
+// a form whose type id its creator gives and a slip whose origin its creator
+// gives, with a catalogue listing the three.
+#pragma once
+
+#include "sample_form.h"
+
+#include "host/form_catalogue.h"
+
+class TaxData_HostTyped : public CTaxDataBase01 {
+    Q_OBJECT
+public:
+    explicit TaxData_HostTyped(int typeId) : CTaxDataBase01(typeId) {}
+    FLD(CFloatField, fld_amount, 0.0, 0);
+    FLD(CStringField, fld_note, 0, "", 40, 0x10000);
+};
+
+class TaxData_Slip_HostSample : public CSlipTaxDataBase01 {
+    Q_OBJECT
+public:
+    explicit TaxData_Slip_HostSample(int from) : CSlipTaxDataBase01(42, from) {}
+    FLD(CFloatField, box_12, 0.0, 12);
+    FLD(CStringField, box_payer, 0, "", 20, 0x10000);
+};
+
+inline const FormCatalogue& hostTestCatalogue()
+{
+    static const FormCatalogue catalogue({
+        plainForm<TaxData_FrameworkSample>("Sample form"),
+        formWithTypeId<TaxData_HostTyped>("Typed form"),
+        slipWithOrigin<TaxData_Slip_HostSample>("Sample slip"),
+    });
+    return catalogue;
+}
