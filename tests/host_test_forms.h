@@ -23,6 +23,15 @@ public:
     FLD(CStringField, box_payer, 0, "", 20, 0x10000);
 };
 
+// A form that asks not to be carried forward.
+class TaxData_HostNotImported : public CTaxDataBase01 {
+    Q_OBJECT
+public:
+    TaxData_HostNotImported() : CTaxDataBase01(77) {}
+    bool ShouldBeImported(unsigned char, ENUMTYPE_PROVINCE) override { return false; }
+    FLD(CFloatField, fld_amount, 0.0, 0);
+};
+
 inline const FormCatalogue& hostTestCatalogue()
 {
     static const FormCatalogue catalogue({
