@@ -143,12 +143,6 @@ CStringField::CStringField(int /*flag*/, const char* def, int maxLen, unsigned a
 {
 }
 
-CStringField& CStringField::operator=(const QString& v)
-{
-    m_value = v.size() > m_maxLen ? v.left(m_maxLen) : v;
-    return *this;
-}
-
 void CStringField::reset() { m_value = QString::fromUtf8(m_default); }
 bool CStringField::isDefault() const { return m_value == QLatin1String(m_default); }
 
@@ -181,13 +175,7 @@ void CStringField::readValue(MyDataStream& ar)
     const std::string utf8 = ar.getText();
     if (!ar.ok())
         return;
-    const QString v = QString::fromUtf8(utf8.data(), int(utf8.size()));
-    if (v.size() > m_maxLen) {
-        ar.fail("text of field " + std::string(name()) + " is longer than " + std::to_string(m_maxLen) +
-                " characters");
-        return;
-    }
-    m_value = v;
+    m_value = QString::fromUtf8(utf8.data(), int(utf8.size()));
 }
 
 // ---- answers and choices

@@ -144,8 +144,11 @@ public:
     CStringField(FieldSlot slot, A... args) : CStringField(args...) { slot.attach(this); }
     CStringField(const CStringField&) = default;
 
-    // Assignment keeps at most maxLength() characters.
-    CStringField& operator=(const QString& v);
+    // Assignment keeps the whole text: the maximum length limits what a user
+    // types or a return file brings in, not what a form stores. A form that
+    // composes a text for a shorter field uses setClipped.
+    CStringField& operator=(const QString& v) { m_value = v; return *this; }
+    void setClipped(const QString& v) { m_value = v.left(m_maxLen); }
     CStringField& operator=(const char* v) { return *this = QString::fromUtf8(v); }
     CStringField& operator=(const std::string& v) { return *this = QString::fromStdString(v); }
     CStringField& operator=(const CStringField& other) { return *this = other.m_value; }

@@ -262,8 +262,7 @@ int CTaxData_Form::FillTestPrintData()
         case FIELD_FLOAT:
         case FIELD_PERCENT: static_cast<CFloatField*>(f)->store(1000.0 + i + (i % 100) / 100.0); break;
         case FIELD_STRING: {
-            auto* s = static_cast<CStringField*>(f);
-            *s = QString::fromLatin1(f->name());
+            static_cast<CStringField*>(f)->setClipped(QString::fromLatin1(f->name()));
             break;
         }
         case FIELD_INT: *static_cast<CIntField*>(f) = 0; break;

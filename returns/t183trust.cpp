@@ -20,7 +20,7 @@ int TaxData_T183Trust::Calculate()
     fld_TaxYearPrint = kTaxYear;
     CString dcn;
     getDCN(dcn);
-    fld_DCNPrint = fld_efilenum.value() + dcn;
+    fld_DCNPrint.setClipped(fld_efilenum.value() + dcn);
 
     const QDate signDate = fld_ws_ESignedDate.date();
     if (signDate.isValid() && signDate >= kFirstESignDate) {

@@ -104,8 +104,7 @@ TEST_F(T183, ControlNumberCheck)
         bool accepted;
         const char* stored;
     } cases[] = {
-        // The field holds six characters, so blanks around a full number cannot be stored.
-        {"ab12CD", true, "ab12CD"},   {"AB12CD", true, "AB12CD"}, {" ab12C", false, "ab12C"},
+        {" ab12CD  ", true, "ab12CD"}, {"ab12CD", true, "ab12CD"},   {"AB12CD", true, "AB12CD"}, {" ab12C", false, "ab12C"},
         {"AB12C ", false, "AB12C"},   {"AB-2CD", false, "AB-2CD"},
         {"AB12C", false, "AB12C"},    {"", false, ""},            {"AB 2CD", false, "AB 2CD"},
         {"ÉB12CD", false, "ÉB12CD"},

@@ -212,6 +212,12 @@ TEST(T3RetValidate, TypeOfTrustFirstYearAndDeceased)
              r.fld_year_last = " 23 ";
          },
          {"Please answer the year of last return filed."}},
+        {"not the first year, four digits between blanks",
+         [](R& r) {
+             r.fld_first_year = 1;
+             r.fld_year_last = " 2023 ";
+         },
+         {}},
         {"not the first year, four digits",
          [](R& r) {
              r.fld_first_year = 1;
