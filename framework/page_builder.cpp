@@ -21,6 +21,7 @@ QLabel#pageTitle { background: #26374a; color: #ffffff; font-weight: bold; font-
 QLabel#sectionHeading { background: #e4e8ed; font-weight: bold; padding: 4px 8px; border-top: 1px solid #26374a; }
 QLabel#note { color: #333333; padding: 2px 8px; }
 QLabel#columnHeading { font-weight: bold; }
+QLabel[displayText="true"] { font-weight: bold; }
 QLabel#lineCode { border: 1px solid #6b6b6b; background: #f2f2f2; font-weight: bold; padding: 1px 4px; }
 QLabel#descriptionError { color: #b00020; font-weight: bold; }
 QLineEdit { border: 1px solid #8a8a8a; padding: 2px 4px; background: #ffffff; }
@@ -32,6 +33,7 @@ constexpr int kLabelColumn = 0;
 constexpr int kCodeColumn = 1;
 constexpr int kFirstValueColumn = 2;
 constexpr int kValueColumnWidth = 150;
+constexpr int kShortTextLength = 20;
 
 QLabel* makeLabel(const QString& text, const char* objectName, QWidget* parent)
 {
@@ -86,6 +88,11 @@ QPushButton* PageUi::button(const QString& objectName) const
     return qobject_cast<QPushButton*>(widget(objectName));
 }
 
+QLabel* PageUi::display(const QString& objectName) const
+{
+    return qobject_cast<QLabel*>(widget(objectName));
+}
+
 QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& form, const QString& formName, int line)
 {
     if (cell.kind == PageCell::Empty)
@@ -126,8 +133,12 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
     }
     case BoundWidgetKind::TextLine: {
         auto* edit = new StringLineEdit(m_sheet);
-        edit->setMaxLength(static_cast<const CStringField*>(field)->maxLength());
+        const int length = static_cast<const CStringField*>(field)->maxLength();
+        edit->setMaxLength(length);
         edit->setReadOnly(cell.readOnly);
+        // A short entry (a year, a postal code, a number) is as wide as its text.
+        if (length <= kShortTextLength)
+            edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('W')) * (length + 1) + 12);
         w = edit;
         break;
     }
@@ -142,6 +153,7 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
     case BoundWidgetKind::RadioGroup: w = new AnswerRadioGroup(list->labels, m_sheet); break;
     case BoundWidgetKind::ComboBox: {
         auto* combo = new CT2ComboBox(m_sheet);
+        combo->setMaximumWidth(320);
         if (list->style == ChoiceList::Countries)
             combo->fillCountries();
         else if (list->style == ChoiceList::Provinces || list->style == ChoiceList::Jurisdictions)
@@ -154,12 +166,14 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
     case BoundWidgetKind::Date: {
         auto* date = new StyledDateEdit(m_sheet);
         date->setReadOnly(cell.readOnly);
+        date->setMaximumWidth(150);
         w = date;
         break;
     }
     case BoundWidgetKind::DateTime: {
         auto* moment = new StyledDateTimeEdit(m_sheet);
         moment->setReadOnly(cell.readOnly);
+        moment->setMaximumWidth(210);
         w = moment;
         break;
     }
@@ -238,27 +252,59 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
             break;
         }
         case PageRow::Line:
+        case PageRow::Specify:
         case PageRow::Field: {
-            grid->addWidget(makeLabel(row.text, "lineLabel", m_sheet), r, kLabelColumn, Qt::AlignVCenter);
+            if (row.kind == PageRow::Specify) {
+                PageCell label;
+                label.kind = PageCell::Field;
+                label.text = label.objectName = row.name;
+                if (QWidget* w = createCellWidget(label, form, d.formName, row.sourceLine))
+                    grid->addWidget(w, r, kLabelColumn, Qt::AlignVCenter);
+            } else {
+                grid->addWidget(makeLabel(row.text, "lineLabel", m_sheet), r, kLabelColumn, Qt::AlignVCenter);
+            }
             if (!row.code.isEmpty()) {
                 QLabel* code = makeLabel(row.code, "lineCode", m_sheet);
                 code->setWordWrap(false);
                 code->setAlignment(Qt::AlignCenter);
                 grid->addWidget(code, r, kCodeColumn, Qt::AlignRight | Qt::AlignVCenter);
             }
-            if (row.kind == PageRow::Line) {
+            if (row.kind != PageRow::Field) {
                 for (int i = 0; i < row.cells.size(); ++i)
                     if (QWidget* w = createCellWidget(row.cells[i], form, d.formName, row.sourceLine))
                         grid->addWidget(w, r, firstColumn + i);
             } else {
+                // Widgets that may grow (long texts) share the row; the rest keep
+                // their width, left-aligned.
                 auto* box = new QHBoxLayout;
                 box->setSpacing(8);
+                bool anyGrows = false;
                 for (const PageCell& cell : row.cells)
-                    if (QWidget* w = createCellWidget(cell, form, d.formName, row.sourceLine))
-                        box->addWidget(w, cell.kind == PageCell::Text ? 0 : 1);
+                    if (QWidget* w = createCellWidget(cell, form, d.formName, row.sourceLine)) {
+                        const bool grows = w->maximumWidth() == QWIDGETSIZE_MAX &&
+                                           w->sizePolicy().horizontalPolicy() & QSizePolicy::ExpandFlag;
+                        anyGrows = anyGrows || grows;
+                        box->addWidget(w, grows ? 1 : 0);
+                    }
+                if (!anyGrows)
+                    box->addStretch(1);
                 grid->addLayout(box, r, kFirstValueColumn, 1, widest);
             }
             ++r;
+            break;
+        }
+        case PageRow::Display: {
+            grid->addWidget(makeLabel(row.text, "lineLabel", m_sheet), r, kLabelColumn, Qt::AlignVCenter);
+            QLabel* shown = makeLabel(QString(), "displayText", m_sheet);
+            shown->setObjectName(row.name);
+            shown->setProperty("displayText", true);
+            // A long result wraps instead of widening the value columns.
+            shown->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            if (m_widgets.contains(row.name))
+                m_errors << QStringLiteral("page line %1: widget %2 appears twice").arg(row.sourceLine).arg(row.name);
+            m_widgets.insert(row.name, shown);
+            grid->addWidget(shown, r++, kFirstValueColumn, 1, widest);
             break;
         }
         case PageRow::Button: {
@@ -308,4 +354,18 @@ void DescribedTaxPage::bindDescribedWidgets()
 {
     for (const PageUi::BoundCell& cell : m_ui->boundCells())
         bindWidget(cell.widget, form()->findField(cell.fieldName.toStdString()));
+}
+
+QImage renderPageSheet(BaseTaxPage* page, int width)
+{
+    auto* described = qobject_cast<DescribedTaxPage*>(page);
+    QWidget* target = described && described->ui() && described->ui()->sheet() ? described->ui()->sheet() : page;
+    target->ensurePolished();
+    if (QLayout* layout = target->layout())
+        layout->activate();
+    const int w = qMax(width, target->minimumSizeHint().width());
+    const QLayout* layout = target->layout();
+    const int h = layout && layout->hasHeightForWidth() ? layout->totalHeightForWidth(w) : target->sizeHint().height();
+    target->resize(w, qMax(h, target->minimumSizeHint().height()));
+    return target->grab().toImage();
 }

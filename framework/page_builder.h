@@ -8,11 +8,13 @@
 #include "framework/page_description.h"
 
 #include <QHash>
+#include <QImage>
 #include <QStringList>
 #include <QVector>
 #include <memory>
 
 class CTaxData_Form;
+class QLabel;
 class QPushButton;
 
 // The widget kind a cell's field gets: amounts and percentages an amount
@@ -40,6 +42,7 @@ public:
     QWidget* sheet() const { return m_sheet; }  // the whole form sheet
     QWidget* widget(const QString& objectName) const { return m_widgets.value(objectName, nullptr); }
     QPushButton* button(const QString& objectName) const;
+    QLabel* display(const QString& objectName) const;  // a `display` line's text
     const QVector<BoundCell>& boundCells() const { return m_bound; }  // in page order
     const QStringList& errors() const { return m_errors; }
 
@@ -70,3 +73,31 @@ protected:
 private:
     std::unique_ptr<PageUi> m_ui;
 };
+
+// The whole of a page at the given width, as printed or shown in a
+// screenshot: a described page's full sheet (not only the scrolled part),
+// any other page as it is.
+QImage renderPageSheet(BaseTaxPage* page, int width);
+
+// Defines a described page class's two constructors, which build the page.
+#define DEFINE_DESCRIBED_PAGE_CONSTRUCTORS(Class)                                                           \
+    Class::Class(int id, CTaxData_Form* form, QWidget* parent) : DescribedTaxPage(id, form, parent)         \
+    {                                                                                                       \
+        setupDescribedPage();                                                                               \
+    }                                                                                                       \
+    Class::Class(const char* title, CTaxData_Form* form, QWidget* parent)                                   \
+        : DescribedTaxPage(title, form, parent)                                                             \
+    {                                                                                                       \
+        setupDescribedPage();                                                                               \
+    }
+
+// Defines the constructors and an AssociateFormData that binds the described
+// widgets only on a form of class FormClass:
+//   DEFINE_DESCRIBED_PAGE(TaxForm_T3Ret_tab1, TaxData_T3Ret)
+#define DEFINE_DESCRIBED_PAGE(Class, FormClass)                                                             \
+    DEFINE_DESCRIBED_PAGE_CONSTRUCTORS(Class)                                                               \
+    void Class::AssociateFormData()                                                                         \
+    {                                                                                                       \
+        if (qobject_cast<FormClass*>(form()))                                                               \
+            bindDescribedWidgets();                                                                         \
+    }

@@ -138,8 +138,10 @@ private:
             readColumns(t);
         else if (word == QLatin1String("line") || word == QLatin1String("field"))
             readLine(t);
-        else if (word == QLatin1String("button"))
+        else if (word == QLatin1String("button") || word == QLatin1String("display"))
             readButton(t);
+        else if (word == QLatin1String("specify"))
+            readSpecify(t);
         else
             fail(QStringLiteral("unknown directive '%1'").arg(word));
     }
@@ -316,15 +318,41 @@ private:
         if (!page)
             return;
         if (t.size() != 3 || isQuoted(t[1]) || !isQuoted(t[2])) {
-            fail(QStringLiteral("expected: button NAME \"text\""));
+            fail(QStringLiteral("expected: %1 NAME \"text\"").arg(t[0]));
             return;
         }
         PageRow row;
-        row.kind = PageRow::Button;
+        row.kind = t[0] == QLatin1String("button") ? PageRow::Button : PageRow::Display;
         row.name = t[1];
         row.text = unquoted(t[2]);
         row.sourceLine = m_lineNo;
         page->rows << row;
+    }
+
+    // specify CODE fld_text CELL...: a line whose label is a text field
+    // (the description of an "other income" amount).
+    void readSpecify(const QStringList& t)
+    {
+        PageDescription* page = currentPage(t[0]);
+        if (!page || !needWords(t, 4, "a line code (or -), the label's text field and at least one cell"))
+            return;
+        PageCell label;
+        if (isQuoted(t[1]) || !readCell(t[2], label))
+            return;
+        if (label.kind != PageCell::Field || !label.presentation.isEmpty() || label.objectName != label.text) {
+            fail(QStringLiteral("expected: specify CODE fld_text cells..."));
+            return;
+        }
+        QStringList rest = t.mid(3);
+        rest.prepend(QStringLiteral("\"\""));
+        rest.prepend(t[1]);
+        rest.prepend(QStringLiteral("line"));
+        const int before = page->rows.size();
+        readLine(rest);
+        if (page->rows.size() > before) {
+            page->rows.last().kind = PageRow::Specify;
+            page->rows.last().name = label.text;
+        }
     }
 
     QStringList& m_errors;

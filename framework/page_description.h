@@ -22,11 +22,11 @@ struct PageCell {
 };
 
 struct PageRow {
-    enum Kind { Title, Section, Note, Columns, Line, Field, Button };
+    enum Kind { Title, Section, Note, Columns, Line, Field, Button, Display, Specify };
     Kind kind = Note;
     QString code;             // Line, Field: CRA line code, empty for none
     QString text;             // heading, note, label or button text
-    QString name;             // Button: object name
+    QString name;             // Button, Display: object name; Specify: the label's text field
     QStringList headers;      // Columns: the column headings (may be blank)
     QVector<PageCell> cells;  // Line: one per value column; Field: side by side
     int sourceLine = 0;       // line of the description text, for messages

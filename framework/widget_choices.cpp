@@ -20,7 +20,7 @@ void CT2ComboBox::fillProvinces(bool allJurisdictions)
     clear();
     const int last = allJurisdictions ? PROV_OUTSIDE_CANADA : PROV_YT;
     for (int code = PROV_NONE; code <= last && code < Global_Provs_Count; ++code)
-        addItem(QString::fromUtf8(Global_Provs_Info[code].name), code);
+        addItem(code == PROV_NONE ? tr("not chosen") : QString::fromUtf8(Global_Provs_Info[code].name), code);
 }
 
 void CT2ComboBox::fillCountries()
@@ -56,16 +56,21 @@ void CT2ComboBox::showCode(int code)
 AnswerRadioGroup::AnswerRadioGroup(const QStringList& labels, QWidget* parent)
     : QWidget(parent), m_group(new QButtonGroup(this))
 {
-    auto* layout = new QHBoxLayout(this);
+    int letters = 0;
+    for (const QString& label : labels)
+        letters += label.size();
+    const bool sideBySide = letters <= 30;
+    QBoxLayout* layout = sideBySide ? static_cast<QBoxLayout*>(new QHBoxLayout(this)) : new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(18);
+    layout->setSpacing(sideBySide ? 18 : 2);
     for (int i = 0; i < labels.size(); ++i) {
         auto* button = new QRadioButton(labels[i], this);
         button->setObjectName(QStringLiteral("choice%1").arg(i));
         m_group->addButton(button, i);
         layout->addWidget(button);
     }
-    layout->addStretch(1);
+    if (sideBySide)
+        layout->addStretch(1);
     connect(m_group, &QButtonGroup::idClicked, this, &AnswerRadioGroup::idClicked);
 }
 

@@ -41,6 +41,7 @@ public:
 class AnswerRadioGroup : public QWidget {
     Q_OBJECT
 public:
+    // Short choices ("Yes", "No") side by side, longer ones one below the other.
     explicit AnswerRadioGroup(const QStringList& labels, QWidget* parent = nullptr);
 
     int value() const;

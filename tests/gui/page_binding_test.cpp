@@ -29,6 +29,8 @@ public:
     FLD(CDateTimeField, fld_moment);
     FLD(CPercentField, fld_share, 0.0, 0, 0, FIELD_ATTR_PERCENT);
     FLD(CStringField, fld_note, 0, "", 200, 0x10000);
+    FLD(CStringField, fld_other_spec, 0, "", 50, 0x10000);
+    FLD(CFloatField, fld_other, 0.0, 0);
 };
 
 class TaxForm_PageSample_tab1 : public DescribedTaxPage {
@@ -63,6 +65,8 @@ line 10 "An amount" fld_amount .
 line 11 "The total" . fld_total
 line - "Total again" . =fld_total@fld_total_copy
 line - "Share" fld_share
+specify 12 fld_other_spec fld_other
+display resultText "Result"
 field - "Flag" fld_flag
 field - "Date" fld_date
 field - "Moment" fld_moment
@@ -141,7 +145,7 @@ private slots:
         for (QWidget* widget : page->boundWidgets())
             names << widget->objectName();
         QCOMPARE(names, QStringList({"fld_name", "fld_prov", "fld_country", "fld_kind", "fld_answer", "fld_amount",
-                                     "fld_total", "fld_total_copy", "fld_share", "fld_flag", "fld_date",
+                                     "fld_total", "fld_total_copy", "fld_share", "fld_other_spec", "fld_other", "fld_flag", "fld_date",
                                      "fld_moment", "fld_note"}));
         QCOMPARE(page->fieldOf(page->widgetByName("fld_total_copy")), &form->fld_total);
     }
@@ -306,8 +310,10 @@ private slots:
         QCOMPARE(w<DoubleLineEdit>("fld_total")->text(), QStringLiteral("2.50"));
     }
 
-    void buttonsAreFoundByName()
+    void buttonsAndDisplaysAreFoundByName()
     {
+        QVERIFY(page->ui()->display(QStringLiteral("resultText")));
+        QVERIFY(!page->ui()->display(QStringLiteral("btnSample")));
         QVERIFY(page->ui()->button(QStringLiteral("btnSample")));
         QCOMPARE(page->ui()->button(QStringLiteral("btnSample"))->text(), QStringLiteral("Do it"));
     }
@@ -361,6 +367,10 @@ private slots:
                                       << "bad line 3: unknown choice list 'colours'";
         QTest::newRow("bad cell") << "form X\npage P 1\nline - \"L\" fld-a" << "bad line 3: cell 'fld-a' is not a field, a quoted text or '.'";
         QTest::newRow("twice") << "form X\npage P 1\npage P 2" << "bad line 3: page P described twice";
+        QTest::newRow("specify a quoted label") << "form X\npage P 1\nspecify - \"Other\" fld_a"
+                                                << "bad line 3: expected: specify CODE fld_text cells...";
+        QTest::newRow("display without name") << "form X\npage P 1\ndisplay \"Result\""
+                                              << "bad line 3: expected: display NAME \"text\"";
         QTest::newRow("no form at all") << "# nothing" << "bad line 1: no form line";
     }
     void descriptionMistakesAreNamed()

@@ -1,0 +1,343 @@
+// The pages of the T3 return, the T183 authorization, the tax note and
+// Schedules 9 and 11: classes and captions in order, widgets bound by field
+// name, answers, the page actions, and totals shown across pages.
+#include "framework/datetexts.h"
+#include "framework/page_builder.h"
+#include "framework/widget_choices.h"
+#include "framework/widget_lines.h"
+#include "pages/t183trust_pages.h"
+#include "pages/t3ret_pages.h"
+#include "returns/t183trust.h"
+#include "returns/t3ret.h"
+#include "returns/taxnote.h"
+#include "schedules/sch9.h"
+#include "taxcalc/sch11.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+#include <set>
+
+namespace {
+
+using FormFactory = std::function<std::unique_ptr<CTaxData_Form>()>;
+
+struct FormPagesCase {
+    const char* name;
+    FormFactory make;
+    QStringList pages;  // "class caption" in page order
+    QStringList secondWidgets;  // widgets that show a field a second time
+    QStringList fieldsNotShown;  // registered fields no page shows
+};
+
+template <class F>
+FormFactory factory()
+{
+    return [] { return std::unique_ptr<CTaxData_Form>(new F); };
+}
+
+const std::vector<FormPagesCase>& formCases()
+{
+    static const std::vector<FormPagesCase> cases = {
+        {"T3Ret", factory<TaxData_T3Ret>(),
+         {"TaxForm_T3Ret_tab1 Identification", "TaxForm_T3Ret_tab2 Total Income", "TaxForm_T3Ret_tab3 Net Income",
+          "TaxForm_T3Ret_tab4 Taxable Income", "TaxForm_T3Ret_tab5 Result"},
+         {},
+         // The status flag and code are shown as the status text; the second
+         // copy of line 54 is the form's own.
+         {"fld_ws_bSetStatus", "fld_ws_FileStatus", "fld_totalOtherDeductions_1"}},
+        {"T183Trust", factory<TaxData_T183Trust>(), {"TaxForm_T183Trust_tab1 1"}, {}, {"fld_t3_type"}},
+        {"TaxNote", factory<TaxData_TaxNote>(), {"TaxForm_TaxNote_tab1 1"}, {}, {}},
+        {"Sch9", factory<TaxData_Sch9>(), {"TaxForm_Sch9_tab1 1", "TaxForm_Sch9_tab2 2"}, {}, {}},
+        {"Sch11", factory<TaxData_Sch11>(), {"TaxForm_Sch11_tab1 1", "TaxForm_Sch11_tab2 2"},
+         {"fld_11110_1", "fld_TotalCredit_1", "fld_after_11214_1"}, {}},
+    };
+    return cases;
+}
+
+struct Pages {
+    QList<BaseTaxPage*> list;
+    ~Pages() { qDeleteAll(list); }
+    template <class W>
+    W* widget(const char* name) const
+    {
+        for (BaseTaxPage* page : list)
+            if (auto* w = qobject_cast<W*>(page->widgetByName(QLatin1String(name))))
+                return w;
+        qFatal("no widget %s", name);
+        return nullptr;
+    }
+    void redisplay() const
+    {
+        for (BaseTaxPage* page : list)
+            page->GetDataFromDoc();
+    }
+};
+
+}  // namespace
+
+class FormPagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void descriptionsReadWithoutErrors()
+    {
+        QCOMPARE(PageDescriptionRegistry::instance().errors(), QStringList());
+    }
+
+    void pagesAndBindings_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(formCases().size()); ++i)
+            QTest::newRow(formCases()[size_t(i)].name) << i;
+    }
+    void pagesAndBindings()
+    {
+        QFETCH(int, index);
+        const FormPagesCase& c = formCases()[size_t(index)];
+        std::unique_ptr<CTaxData_Form> form = c.make();
+        Pages pages;
+        form->getUIPages(pages.list, nullptr);
+
+        QStringList classes;
+        std::set<std::string> shown;
+        for (BaseTaxPage* page : pages.list) {
+            classes << QStringLiteral("%1 %2").arg(QLatin1String(page->metaObject()->className()), page->caption());
+            auto* described = qobject_cast<DescribedTaxPage*>(page);
+            QVERIFY(described);
+            QCOMPARE(described->ui()->errors(), QStringList());
+            QVERIFY(!page->boundWidgets().isEmpty());
+            for (QWidget* widget : page->boundWidgets()) {
+                const QString name = widget->objectName();
+                CField* field = page->fieldOf(widget);
+                QVERIFY2(field, qPrintable(name));
+                if (c.secondWidgets.contains(name)) {
+                    QCOMPARE(name.left(name.lastIndexOf(QLatin1Char('_'))), QLatin1String(field->name()));
+                } else {
+                    QVERIFY2(form->findField(name.toStdString()) == field, qPrintable(name));
+                    QCOMPARE(name, QLatin1String(field->name()));
+                }
+                shown.insert(field->name());
+            }
+        }
+        QCOMPARE(classes, c.pages);
+
+        // The description lists the same pages in the same order.
+        const FormPageDescriptions* described = PageDescriptionRegistry::instance().form(QLatin1String(c.name));
+        QVERIFY(described);
+        QStringList describedClasses;
+        for (const PageDescription& d : described->pages)
+            describedClasses << QStringLiteral("%1 %2").arg(d.className, d.caption());
+        QCOMPARE(describedClasses, c.pages);
+
+        QStringList notShown;
+        for (const CField* f : form->fields())
+            if (!shown.count(f->name()))
+                notShown << QLatin1String(f->name());
+        QCOMPARE(notShown, c.fieldsNotShown);
+    }
+
+    void pageOfAnotherFormBindsNothing()
+    {
+        TaxData_TaxNote note;
+        TaxForm_T3Ret_tab2 page("Total Income", &note);
+        QVERIFY(page.boundWidgets().isEmpty());
+    }
+
+    void t3AnswersMapToMinusOneZeroOne_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("language") << "fld_lang";
+        QTest::newRow("first year") << "fld_first_year";
+        QTest::newRow("trustee") << "fld_bTrusteeIsPerson";
+        QTest::newRow("question 13") << "fld_q_parag150";
+    }
+    void t3AnswersMapToMinusOneZeroOne()
+    {
+        QFETCH(QString, field);
+        TaxData_T3Ret ret;
+        Pages pages;
+        ret.getUIPages(pages.list, nullptr);
+        auto* group = pages.widget<AnswerRadioGroup>(qPrintable(field));
+        auto* answer = static_cast<CIntField*>(ret.findField(field.toStdString()));
+        QCOMPARE(answer->value(), -1);
+        QCOMPARE(group->value(), -1);
+        group->buttonGroup()->button(0)->click();
+        QCOMPARE(answer->value(), 0);
+        group->buttonGroup()->button(1)->click();
+        QCOMPARE(answer->value(), 1);
+        group->click(-1);
+        QCOMPARE(answer->value(), -1);
+    }
+
+    void typedAmountIsRecalculatedOntoTheOtherPages()
+    {
+        TaxData_T3Ret ret;
+        ret.fld_pension_inc = 1000.10;
+        Pages pages;
+        ret.getUIPages(pages.list, nullptr);
+        // What the host does on every change: recalculate, then show every page.
+        int edits = 0;
+        for (BaseTaxPage* page : pages.list)
+            connect(page, &BaseTaxPage::fieldEdited, [&] {
+                ++edits;
+                ret.Calculate_TotalInc();
+                ret.Calculate_NetInc();
+                ret.Calculate_TaxInc();
+                ret.Calculate_Step5();
+                pages.redisplay();
+            });
+        auto* edit = pages.widget<DoubleLineEdit>("fld_taxable_capgain");
+        edit->setFocus();
+        QTest::keyClicks(edit, "12,345.67");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(edits, 1);
+        QCOMPARE(ret.fld_taxable_capgain.value(), 12345.67);
+        QCOMPARE(pages.widget<DoubleLineEdit>("fld_total_inc")->text(), QStringLiteral("13,345.77"));
+        QCOMPARE(pages.widget<DoubleLineEdit>("fld_total_inc1")->text(), QStringLiteral("13,345.77"));
+        QCOMPARE(pages.widget<DoubleLineEdit>("fld_net_inc_1")->text(), QStringLiteral("13,345.77"));
+        QCOMPARE(pages.widget<DoubleLineEdit>("fld_taxinc")->text(), QStringLiteral("13,345.77"));
+
+        auto* fee = pages.widget<DoubleLineEdit>("fld_trustee_fee");
+        fee->setFocus();
+        QTest::keyClicks(fee, "345.77");
+        QTest::keyClick(fee, Qt::Key_Enter);
+        QCOMPARE(edits, 2);
+        QCOMPARE(pages.widget<DoubleLineEdit>("fld_taxinc")->text(), QStringLiteral("13,000.00"));
+        QVERIFY(pages.widget<DoubleLineEdit>("fld_taxinc")->isReadOnly());
+    }
+
+    void resultPageShowsResultBalanceAndStatus()
+    {
+        TaxData_T3Ret ret;
+        ret.fld_total_inc = 1500;
+        ret.fld_RefDue = -250.5;
+        ret.fld_ws_FileStatus = 3;
+        Pages pages;
+        ret.getUIPages(pages.list, nullptr);
+        auto* page = qobject_cast<TaxForm_T3Ret_tab5*>(pages.list.last());
+        QVERIFY(page);
+        CString expected;
+        ret.getTaxReturnResult(expected);
+        QCOMPARE(page->ui()->display(QStringLiteral("resultText"))->text(), QString(expected));
+        QCOMPARE(page->ui()->display(QStringLiteral("balanceText"))->text(), QStringLiteral("Refund: 250.50"));
+        QCOMPARE(page->ui()->display(QStringLiteral("efileStatus"))->text(), QStringLiteral("Amended and re-Filed"));
+        ret.fld_RefDue = 1234.5;
+        ret.fld_ws_FileStatus = 1;
+        page->GetDataFromDoc();
+        QCOMPARE(page->ui()->display(QStringLiteral("balanceText"))->text(), QStringLiteral("Balance owing: 1,234.50"));
+        QCOMPARE(page->ui()->display(QStringLiteral("efileStatus"))->text(), QStringLiteral("Filed successfully"));
+    }
+
+    void efileStatusTexts()
+    {
+        QCOMPARE(TaxForm_T3Ret_tab5::efileStatusText(-1), QStringLiteral("Not filed yet"));
+        QCOMPARE(TaxForm_T3Ret_tab5::efileStatusText(0), QStringLiteral("Not filed yet"));
+        QCOMPARE(TaxForm_T3Ret_tab5::efileStatusText(1), QStringLiteral("Filed successfully"));
+        QCOMPARE(TaxForm_T3Ret_tab5::efileStatusText(2), QStringLiteral("Amended"));
+        QCOMPARE(TaxForm_T3Ret_tab5::efileStatusText(3), QStringLiteral("Amended and re-Filed"));
+        QCOMPARE(TaxForm_T3Ret_tab5::balanceText(0.005), QStringLiteral("No balance owing and no refund"));
+        QCOMPARE(TaxForm_T3Ret_tab5::balanceText(-0.01), QStringLiteral("Refund: 0.01"));
+    }
+
+    void sch9ButtonFillsColumnOneFromTheReturn()
+    {
+        TaxData_T3Ret ret;
+        ret.fld_taxable_capgain = 1000.25;
+        ret.fld_total_div = 800;
+        ret.fld_noneligible_div = 300.5;
+        ret.fld_other_inv = 42.42;
+        TaxData_Sch9 sch9;
+        sch9.fld_9212 = 7;  // column 2 stays
+        Pages pages;
+        sch9.getUIPages(pages.list, nullptr);
+        auto* button = pages.list[0]->findChild<QPushButton*>(QStringLiteral("btnT3Sch9_Alloc_Full_Income"));
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("Auto allocate all dividend and income received"));
+        QVERIFY(!button->isEnabled());  // no return handed over yet
+
+        STRU_SLIPDATA_CALCULATION slips;
+        slips[STRU_SLIPDATA_CALCULATION::FOREIGN_NONBUSINESS_INCOME] = 10;
+        slips[STRU_SLIPDATA_CALCULATION::FOREIGN_NONBUSINESS_INCOME_2] = 5.5;
+        sch9.copySlipCalcAmount(slips, &ret);
+        pages.redisplay();
+        QVERIFY(button->isEnabled());
+        QSignalSpy spy(pages.list[0], &BaseTaxPage::formEdited);
+        button->click();
+        QCOMPARE(sch9.fld_9211.value(), 1000.25);
+        QCOMPARE(sch9.fld_9231.value(), 300.5);
+        QCOMPARE(sch9.fld_9261.value(), 42.42);
+        QCOMPARE(sch9.fld_9491.value(), 499.5);
+        QCOMPARE(sch9.fld_9251.value(), 15.5);
+        QCOMPARE(sch9.fld_9212.value(), 7.0);
+        QCOMPARE(pages.widget<DoubleLineEdit>("fld_9211")->text(), QStringLiteral("1,000.25"));
+        QCOMPARE(pages.widget<DoubleLineEdit>("fld_9491")->text(), QStringLiteral("499.50"));
+        QCOMPARE(spy.count(), 1);
+        const auto changes = spy[0][2].value<QVector<FieldChange>>();
+        QStringList changed;
+        for (const FieldChange& c : changes)
+            changed << c.field;
+        QCOMPARE(changed, QStringList({"fld_9211", "fld_9231", "fld_9251", "fld_9261", "fld_9491"}));
+    }
+
+    void t183ButtonsMakeAcceptedControlNumbers_data()
+    {
+        QTest::addColumn<QString>("trustName");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("expected");
+        // Clock at 2024-03-05 14:07:09: day "05", month digit "3".
+        QTest::newRow("name, date") << "Smith Family Trust" << "btnT183_ControlNum1" << "SMI053";
+        QTest::newRow("short name padded") << "Al" << "btnT183_ControlNum1" << "ALZ053";
+        QTest::newRow("date, name") << "smith family trust" << "btnT183_ControlNum2" << "053SMI";
+        QTest::newRow("name, form number") << "Smith Family Trust" << "btnT183_ControlNum3" << "SMI002";
+    }
+    void t183ButtonsMakeAcceptedControlNumbers()
+    {
+        QFETCH(QString, trustName);
+        QFETCH(QString, button);
+        QFETCH(QString, expected);
+        setCurrentDateTimeForTesting(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)));
+        TaxData_T183Trust t183;
+        t183.fld_trust_name = trustName;
+        t183.setSeqNum(2);
+        Pages pages;
+        t183.getUIPages(pages.list, nullptr);
+        QSignalSpy spy(pages.list[0], &BaseTaxPage::formEdited);
+        auto* push = pages.list[0]->findChild<QPushButton*>(button);
+        QVERIFY(push);
+        push->click();
+        setCurrentDateTimeForTesting(QDateTime());
+        QCOMPARE(t183.fld_controlnum.value(), expected);
+        QVERIFY(t183.checkDCNStr());
+        QCOMPARE(pages.widget<StringLineEdit>("fld_controlnum")->text(), expected);
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void t183SignatureButtonsPostTheirEvents()
+    {
+        struct Recorder : QObject {
+            QList<int> types;
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (watched == qApp && (event->type() == 1831 || event->type() == 1832))
+                    types << int(event->type());
+                return false;
+            }
+        } recorder;
+        qApp->installEventFilter(&recorder);
+        TaxData_T183Trust t183;
+        Pages pages;
+        t183.getUIPages(pages.list, nullptr);
+        pages.list[0]->findChild<QPushButton*>(QStringLiteral("btnT183_RequestESignature"))->click();
+        pages.list[0]->findChild<QPushButton*>(QStringLiteral("btnT183_GetESignatureTime"))->click();
+        QCoreApplication::processEvents();
+        qApp->removeEventFilter(&recorder);
+        QCOMPARE(recorder.types, QList<int>({1831, 1832}));
+    }
+};
+
+QTEST_MAIN(FormPagesTest)
+#include "form_pages_test.moc"
