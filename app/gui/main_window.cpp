@@ -1,0 +1,327 @@
+#include "app/gui/main_window.h"
+
+#include "app/gui/form_view.h"
+#include "app/gui/messages_panel.h"
+#include "host/filing_output.h"
+#include "host/return_error.h"
+#include "host/return_file.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace {
+const char* const kReturnFilter = "Trust returns (*.t3r *.json);;Binary returns (*.t3r);;JSON returns (*.json)";
+
+std::vector<CTaxData_Form*> formsOf(const TaxReturn& ret)
+{
+    std::vector<CTaxData_Form*> forms;
+    for (const auto& f : ret.forms())
+        forms.push_back(f.get());
+    return forms;
+}
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), m_formView(new FormView(m_session)), m_tree(new QTreeWidget), m_messages(nullptr)
+{
+    askUnsavedChanges = [this] {
+        const auto answer = QMessageBox::question(
+            this, tr("Unsaved changes"), tr("The return has changes that are not saved. Save them?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        return answer == QMessageBox::Save      ? UnsavedChoice::Save
+               : answer == QMessageBox::Discard ? UnsavedChoice::Discard
+                                                : UnsavedChoice::Cancel;
+    };
+    askFileName = [this](bool save, const QString& caption, const QString& filter) {
+        return save ? QFileDialog::getSaveFileName(this, caption, QString(), filter)
+                    : QFileDialog::getOpenFileName(this, caption, QString(), filter);
+    };
+    showError = [this](const QString& message) { QMessageBox::critical(this, tr("Trustella"), message); };
+
+    m_tree->setObjectName(QStringLiteral("formTree"));
+    m_tree->setHeaderLabel(tr("Forms of the return"));
+    m_tree->setRootIsDecorated(false);
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(m_tree);
+    splitter->addWidget(m_formView);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({280, 1000});
+    setCentralWidget(splitter);
+
+    m_messages = new MessagesPanel(m_session);
+    auto* dock = new QDockWidget(tr("Validation messages"), this);
+    dock->setObjectName(QStringLiteral("messagesDock"));
+    dock->setWidget(m_messages);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item)
+            selectForm(item->data(0, Qt::UserRole).toInt());
+    });
+    connect(m_messages, &MessagesPanel::showFieldRequested, this, &MainWindow::showMessageField);
+    connect(&m_session, &ReturnSession::returnReplaced, this, [this] {
+        m_formView->clear();
+        rebuildTree();
+        onRecalculated();
+    });
+    connect(&m_session, &ReturnSession::formsChanged, this, [this] {
+        m_formView->dropRemovedForms();
+        rebuildTree();
+    });
+    connect(&m_session, &ReturnSession::recalculated, this, &MainWindow::onRecalculated);
+    connect(&m_session, &ReturnSession::pathChanged, this, &MainWindow::updateTitle);
+    connect(m_session.undoStack(), &QUndoStack::cleanChanged, this, &MainWindow::updateTitle);
+
+    buildMenus();
+    resize(1320, 900);
+    m_session.newReturn();
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&New return"), this, &MainWindow::newReturn, QKeySequence::New);
+    file->addAction(tr("&Open..."), this, &MainWindow::chooseAndOpen, QKeySequence::Open);
+    file->addAction(tr("&Save"), this, &MainWindow::saveReturn, QKeySequence::Save);
+    file->addAction(tr("Save &as..."), this, &MainWindow::chooseAndSaveAs, QKeySequence::SaveAs);
+    file->addSeparator();
+    file->addAction(tr("Export &Netfile records..."), this, [this] { chooseAndExport(true); });
+    file->addAction(tr("Export the JSON &filing document..."), this, [this] { chooseAndExport(false); });
+    file->addSeparator();
+    file->addAction(tr("&Quit"), this, &QWidget::close, QKeySequence::Quit);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = m_session.undoStack()->createUndoAction(this, tr("&Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_session.undoStack()->createRedoAction(this, tr("&Redo"));
+    redo->setShortcut(QKeySequence::Redo);
+    edit->addAction(undo);
+    edit->addAction(redo);
+
+    QMenu* forms = menuBar()->addMenu(tr("F&orms"));
+    forms->addAction(tr("&Add a form..."), this, &MainWindow::chooseAndAddForm, QKeySequence(tr("Ctrl+Shift+A")));
+    forms->addAction(tr("&Recalculate"), &m_session, &ReturnSession::recalculate, QKeySequence(Qt::Key_F9));
+}
+
+// ---- the return's forms
+
+void MainWindow::rebuildTree()
+{
+    const QSignalBlocker blocker(m_tree);
+    CTaxData_Form* current = m_formView->currentForm();
+    m_tree->clear();
+    const TaxReturn& ret = m_session.taxReturn();
+    QTreeWidgetItem* currentItem = nullptr;
+    for (int i = 0; i < ret.size(); ++i) {
+        auto* item = new QTreeWidgetItem(m_tree, {m_session.formTitle(i)});
+        item->setData(0, Qt::UserRole, i);
+        item->setToolTip(0, item->text(0));
+        if (ret.form(i) == current)
+            currentItem = item;
+    }
+    if (!currentItem && m_tree->topLevelItemCount() > 0)
+        currentItem = m_tree->topLevelItem(0);
+    if (currentItem) {
+        m_tree->setCurrentItem(currentItem);
+        selectForm(currentItem->data(0, Qt::UserRole).toInt());
+    } else {
+        m_formView->showForm(nullptr);
+    }
+}
+
+void MainWindow::updateTreeTitles()
+{
+    for (int i = 0; i < m_tree->topLevelItemCount() && i < m_session.taxReturn().size(); ++i)
+        m_tree->topLevelItem(i)->setText(0, m_session.formTitle(i));
+}
+
+void MainWindow::selectForm(int formIndex)
+{
+    if (formIndex < 0 || formIndex >= m_session.taxReturn().size())
+        return;
+    if (QTreeWidgetItem* item = m_tree->topLevelItem(formIndex)) {
+        const QSignalBlocker blocker(m_tree);
+        m_tree->setCurrentItem(item);
+    }
+    m_formView->showForm(m_session.taxReturn().form(formIndex));
+}
+
+void MainWindow::showMessageField(int formIndex, const QString& fieldName)
+{
+    selectForm(formIndex);
+    if (!fieldName.isEmpty())
+        m_formView->showField(m_session.taxReturn().form(formIndex), fieldName);
+}
+
+void MainWindow::onRecalculated()
+{
+    m_formView->redisplay();
+    updateTreeTitles();
+    m_messages->refresh();
+}
+
+CTaxData_Form* MainWindow::addForm(const QString& className)
+{
+    const FormClass* cls = m_session.catalogue().find(className);
+    if (!cls)
+        return nullptr;
+    CTaxData_Form* form = m_session.addForm(*cls);
+    selectForm(m_session.taxReturn().indexOf(form));
+    return form;
+}
+
+void MainWindow::chooseAndAddForm()
+{
+    QStringList titles;
+    for (const FormClass& cls : m_session.catalogue().classes())
+        titles << cls.title;
+    bool ok = false;
+    const QString title = QInputDialog::getItem(this, tr("Add a form"), tr("Form:"), titles, 0, false, &ok);
+    if (!ok)
+        return;
+    for (const FormClass& cls : m_session.catalogue().classes())
+        if (cls.title == title)
+            addForm(cls.className);
+}
+
+// ---- files
+
+void MainWindow::updateTitle()
+{
+    const QString name = m_session.path().isEmpty() ? tr("New return") : QFileInfo(m_session.path()).fileName();
+    setWindowTitle(tr("%1[*] - Trustella").arg(name));
+    setWindowModified(m_session.isModified());
+}
+
+bool MainWindow::maybeKeepChanges()
+{
+    if (!m_session.isModified())
+        return true;
+    switch (askUnsavedChanges()) {
+    case UnsavedChoice::Save: return saveReturn();
+    case UnsavedChoice::Discard: return true;
+    case UnsavedChoice::Cancel: return false;
+    }
+    return false;
+}
+
+bool MainWindow::newReturn()
+{
+    if (!maybeKeepChanges())
+        return false;
+    m_session.newReturn();
+    return true;
+}
+
+bool MainWindow::openReturn(const QString& path)
+{
+    if (!maybeKeepChanges())
+        return false;
+    try {
+        m_session.open(path);
+    } catch (const ReturnFileError& e) {
+        showError(QString::fromStdString(e.what()));
+        return false;
+    }
+    statusBar()->showMessage(tr("Opened %1").arg(path), 5000);
+    return true;
+}
+
+void MainWindow::chooseAndOpen()
+{
+    if (!maybeKeepChanges())
+        return;
+    const QString path = askFileName(false, tr("Open a return"), QLatin1String(kReturnFilter));
+    if (!path.isEmpty())
+        openReturn(path);
+}
+
+bool MainWindow::saveReturn()
+{
+    if (m_session.path().isEmpty()) {
+        const QString path = askFileName(true, tr("Save the return"), QLatin1String(kReturnFilter));
+        return !path.isEmpty() && saveReturnAs(path);
+    }
+    return saveReturnAs(m_session.path());
+}
+
+bool MainWindow::saveReturnAs(const QString& path)
+{
+    // A field being typed in counts too.
+    for (BaseTaxPage* page : m_formView->pagesOf(m_formView->currentForm()))
+        page->PutDataToDoc();
+    try {
+        m_session.saveAs(path);
+    } catch (const ReturnFileError& e) {
+        showError(QString::fromStdString(e.what()));
+        return false;
+    }
+    statusBar()->showMessage(tr("Saved %1").arg(path), 5000);
+    return true;
+}
+
+void MainWindow::chooseAndSaveAs()
+{
+    const QString path = askFileName(true, tr("Save the return as"), QLatin1String(kReturnFilter));
+    if (!path.isEmpty())
+        saveReturnAs(path);
+}
+
+bool MainWindow::exportNetfileRecords(const QString& path)
+{
+    m_session.recalculate();
+    const QString text = netfileRecordsText(collectNetfileRecords(formsOf(m_session.taxReturn())));
+    try {
+        writeFileAtomically(path, text.toUtf8());
+    } catch (const ReturnFileError& e) {
+        showError(QString::fromStdString(e.what()));
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::exportFilingDocument(const QString& path)
+{
+    m_session.recalculate();
+    json doc;
+    QString error;
+    if (!buildFilingDocument(formsOf(m_session.taxReturn()), doc, error)) {
+        showError(error);
+        return false;
+    }
+    try {
+        writeFileAtomically(path, QByteArray::fromStdString(doc.dump(2) + "\n"));
+    } catch (const ReturnFileError& e) {
+        showError(QString::fromStdString(e.what()));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::chooseAndExport(bool netfile)
+{
+    const QString path = netfile ? askFileName(true, tr("Export the Netfile records"), tr("Text files (*.txt)"))
+                                 : askFileName(true, tr("Export the JSON filing document"), tr("JSON files (*.json)"));
+    if (path.isEmpty())
+        return;
+    if (netfile ? exportNetfileRecords(path) : exportFilingDocument(path))
+        statusBar()->showMessage(tr("Exported %1").arg(path), 5000);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (maybeKeepChanges())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,334 @@
+// The preparer's window: an edit recalculates the whole return onto every
+// page, one edit is one undo step, files open and save, unsaved changes are
+// never dropped silently, messages lead to their field, and the page pictures.
+#include "app/gui/form_view.h"
+#include "app/gui/main_window.h"
+#include "app/gui/message_fields.h"
+#include "app/gui/messages_panel.h"
+#include "app/gui/page_screenshots.h"
+#include "framework/widget_lines.h"
+#include "host/return_file.h"
+#include "returns/t3ret.h"
+#include "schedules/sch9.h"
+#include "taxcalc/sch11.h"
+
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+struct Window {
+    MainWindow w;
+    QStringList errors;
+    int prompts = 0;
+    MainWindow::UnsavedChoice choice = MainWindow::UnsavedChoice::Cancel;
+    QString fileName;
+
+    Window()
+    {
+        w.showError = [this](const QString& m) { errors << m; };
+        w.askUnsavedChanges = [this] {
+            ++prompts;
+            return choice;
+        };
+        w.askFileName = [this](bool, const QString&, const QString&) { return fileName; };
+    }
+    TaxData_T3Ret& t3() { return *w.session().taxReturn().first<TaxData_T3Ret>(); }
+    template <class W>
+    W* widget(CTaxData_Form* form, const char* name)
+    {
+        w.selectForm(w.session().taxReturn().indexOf(form));
+        for (BaseTaxPage* page : w.formView()->pagesOf(form))
+            if (auto* found = page->findChild<W*>(QLatin1String(name)))
+                return found;
+        qFatal("no widget %s", name);
+        return nullptr;
+    }
+    void type(CTaxData_Form* form, const char* name, const char* text)
+    {
+        auto* edit = widget<QLineEdit>(form, name);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    QStringList treeTitles() const
+    {
+        QStringList titles;
+        for (int i = 0; i < w.formTree()->topLevelItemCount(); ++i)
+            titles << w.formTree()->topLevelItem(i)->text(0);
+        return titles;
+    }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newReturnHoldsTheReturnScheduleElevenAndTheAuthorization()
+    {
+        Window win;
+        QCOMPARE(win.treeTitles(),
+                 QStringList({"T3 Trust Income Tax and Information Return", "Schedule 11 - Federal Income Tax",
+                              "T183 TRUST - Information Return for Electronic Filing of a Trust's Return"}));
+        QVERIFY(!win.w.session().isModified());
+        QCOMPARE(win.w.windowTitle(), QStringLiteral("New return[*] - Trustella"));
+        QCOMPARE(win.w.formView()->tabsOf(&win.t3())->count(), 5);
+    }
+
+    void editRecalculatesEveryPageOfEveryForm()
+    {
+        Window win;
+        TaxData_T3Ret& t3 = win.t3();
+        auto* sch11 = win.w.session().taxReturn().first<TaxData_Sch11>();
+        win.type(&t3, "fld_taxable_capgain", "10,000");
+        QCOMPARE(t3.fld_taxable_capgain.value(), 10000.0);
+        // Graduated rates, no province: 15 % plus the 48 % surtax on all of it.
+        QCOMPARE(win.widget<DoubleLineEdit>(&t3, "fld_total_inc")->text(), QStringLiteral("10,000.00"));
+        QCOMPARE(win.widget<DoubleLineEdit>(&t3, "fld_taxinc")->text(), QStringLiteral("10,000.00"));
+        QCOMPARE(win.widget<DoubleLineEdit>(&t3, "fld_fed_tax")->text(), QStringLiteral("2,220.00"));
+        QCOMPARE(win.widget<DoubleLineEdit>(&t3, "fld_RefDue")->text(), QStringLiteral("2,220.00"));
+        QCOMPARE(win.widget<DoubleLineEdit>(sch11, "fld_taxinc")->text(), QStringLiteral("10,000.00"));
+        QCOMPARE(win.widget<DoubleLineEdit>(sch11, "fld_33_1")->text(), QStringLiteral("10,000.00"));
+        QCOMPARE(win.widget<DoubleLineEdit>(sch11, "fld_11160")->text(), QStringLiteral("720.00"));
+        QVERIFY(win.w.session().isModified());
+        QVERIFY(win.w.isWindowModified());
+    }
+
+    void oneEditIsOneUndoStep()
+    {
+        Window win;
+        TaxData_T3Ret& t3 = win.t3();
+        QUndoStack* undo = win.w.session().undoStack();
+        win.type(&t3, "fld_pension_inc", "100.10");
+        win.type(&t3, "fld_pension_inc", "250");
+        win.type(&t3, "fld_trust_name", "Smith Trust");
+        QCOMPARE(undo->count(), 3);
+        QCOMPARE(t3.fld_total_inc.value(), 250.0);
+
+        undo->undo();
+        QCOMPARE(t3.fld_trust_name.value(), QString());
+        QCOMPARE(win.widget<StringLineEdit>(&t3, "fld_trust_name")->text(), QString());
+        undo->undo();
+        QCOMPARE(t3.fld_pension_inc.value(), 100.10);
+        QCOMPARE(t3.fld_total_inc.value(), 100.10);
+        QCOMPARE(win.widget<DoubleLineEdit>(&t3, "fld_total_inc")->text(), QStringLiteral("100.10"));
+        undo->undo();
+        QCOMPARE(t3.fld_pension_inc.value(), 0.0);
+        QVERIFY(!win.w.session().isModified());
+        undo->redo();
+        undo->redo();
+        QCOMPARE(t3.fld_pension_inc.value(), 250.0);
+        QCOMPARE(win.widget<DoubleLineEdit>(&t3, "fld_tax_pay")->text(),
+                 DoubleLineEdit::formatAmount(t3.fld_tax_pay.value(), false));
+        QVERIFY(t3.fld_tax_pay.value() > 0);
+    }
+
+    void addingAFormIsUndoneAndPageActionsAreOneStep()
+    {
+        Window win;
+        TaxData_T3Ret& t3 = win.t3();
+        win.type(&t3, "fld_taxable_capgain", "4000.40");
+        auto* sch9 = static_cast<TaxData_Sch9*>(win.w.addForm(QStringLiteral("Sch9")));
+        QVERIFY(sch9);
+        QCOMPARE(win.treeTitles().last(), QStringLiteral("Schedule 9 - Income Allocations and Designations to Beneficiaries"));
+        QCOMPARE(win.w.formView()->currentForm(), sch9);
+
+        auto* button = win.widget<QPushButton>(sch9, "btnT3Sch9_Alloc_Full_Income");
+        QVERIFY(button->isEnabled());  // the engine has handed the schedule its return
+        button->click();
+        QCOMPARE(sch9->fld_9211.value(), 4000.40);
+        QCOMPARE(t3.fld_line471.value(), 4000.40);
+        QCOMPARE(win.widget<DoubleLineEdit>(&t3, "fld_line471")->text(), QStringLiteral("4,000.40"));
+        QCOMPARE(win.widget<DoubleLineEdit>(&t3, "fld_net_inc")->text(), QStringLiteral("0.00"));
+
+        QUndoStack* undo = win.w.session().undoStack();
+        QCOMPARE(undo->count(), 3);  // the amount, the form, the allocation
+        undo->undo();
+        QCOMPARE(sch9->fld_9211.value(), 0.0);
+        QCOMPARE(t3.fld_net_inc.value(), 4000.40);
+        undo->undo();
+        QCOMPARE(win.w.session().taxReturn().size(), 3);
+        QCOMPARE(win.treeTitles().size(), 3);
+        undo->redo();
+        QCOMPARE(win.w.session().taxReturn().size(), 4);
+        QCOMPARE(win.treeTitles().size(), 4);
+    }
+
+    void saveAndOpenKeepEveryValue_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("binary") << "trust.t3r";
+        QTest::newRow("JSON") << "trust.json";
+    }
+    void saveAndOpenKeepEveryValue()
+    {
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(fileName);
+        {
+            Window win;
+            win.type(&win.t3(), "fld_trust_name", "Estate of A. Person");
+            win.type(&win.t3(), "fld_pension_inc", "1234.56");
+            win.fileName = path;
+            QVERIFY(win.w.saveReturn());  // no name yet: asks for one
+            QVERIFY(!win.w.session().isModified());
+            QCOMPARE(win.w.windowTitle(), QStringLiteral("%1[*] - Trustella").arg(fileName));
+        }
+        Window other;
+        QVERIFY(other.w.openReturn(path));
+        QCOMPARE(other.t3().fld_trust_name.value(), QStringLiteral("Estate of A. Person"));
+        QCOMPARE(other.t3().fld_pension_inc.value(), 1234.56);
+        QCOMPARE(other.widget<DoubleLineEdit>(&other.t3(), "fld_total_inc")->text(), QStringLiteral("1,234.56"));
+        QVERIFY(!other.w.session().isModified());
+        QCOMPARE(other.prompts, 0);
+    }
+
+    void unsavedChangesAreNeverDroppedSilently()
+    {
+        Window win;
+        win.type(&win.t3(), "fld_pension_inc", "5");
+        win.choice = MainWindow::UnsavedChoice::Cancel;
+        QVERIFY(!win.w.newReturn());
+        QCOMPARE(win.t3().fld_pension_inc.value(), 5.0);
+        QVERIFY(!win.w.openReturn(QStringLiteral("/nonexistent.t3r")));
+        QCOMPARE(win.prompts, 2);
+        QVERIFY(win.errors.isEmpty());  // cancelled before trying the file
+        QVERIFY(!win.w.close());
+        QCOMPARE(win.prompts, 3);
+
+        // Save, but the user cancels the file name: nothing is dropped.
+        win.choice = MainWindow::UnsavedChoice::Save;
+        win.fileName.clear();
+        QVERIFY(!win.w.newReturn());
+        QCOMPARE(win.t3().fld_pension_inc.value(), 5.0);
+
+        win.choice = MainWindow::UnsavedChoice::Discard;
+        QVERIFY(win.w.newReturn());
+        QCOMPARE(win.t3().fld_pension_inc.value(), 0.0);
+        QCOMPARE(win.prompts, 5);
+        QVERIFY(win.w.newReturn());  // nothing changed: no question
+        QCOMPARE(win.prompts, 5);
+    }
+
+    void aFileThatDoesNotLoadIsReportedAndTheReturnKept()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("broken.json"));
+        writeFileAtomically(path, "{\"trustella\": \"return\", \"version\": 1, \"forms\": [{\"form\": \"Nope\"}]}");
+        Window win;
+        win.type(&win.t3(), "fld_pension_inc", "7");
+        win.choice = MainWindow::UnsavedChoice::Discard;
+        QVERIFY(!win.w.openReturn(path));
+        QCOMPARE(win.errors.size(), 1);
+        QVERIFY2(win.errors[0].contains(QLatin1String("broken.json")), qPrintable(win.errors[0]));
+        QCOMPARE(win.t3().fld_pension_inc.value(), 7.0);
+    }
+
+    void doubleClickOnAMessageGoesToItsField()
+    {
+        Window win;
+        win.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&win.w));
+        QApplication::setActiveWindow(&win.w);
+        MessagesPanel* panel = win.w.messagesPanel();
+        QVERIFY(panel->count() > 5);
+        QCOMPARE(panel->item(0)->text(),
+                 QStringLiteral("T3 Trust Income Tax and Information Return: Trust number is empty or invalid, it "
+                                "starts with 'T' and 8 digits."));
+        // A question of the fifth page.
+        QListWidgetItem* certification = nullptr;
+        for (int i = 0; i < panel->count(); ++i)
+            if (panel->item(i)->text().endsWith(QLatin1String("Date field of certification is invalid.")))
+                certification = panel->item(i);
+        QVERIFY(certification);
+        win.w.selectForm(1);
+        emit panel->itemDoubleClicked(certification);
+        QCOMPARE(win.w.formView()->currentForm(), &win.t3());
+        QCOMPARE(win.w.formView()->tabsOf(&win.t3())->currentIndex(), 4);
+        QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+                     QStringLiteral("fld_cert_date"));
+
+        win.type(&win.t3(), "fld_trust_num", "T12345678");
+        QVERIFY(!panel->item(0)->text().contains(QLatin1String("Trust number")));
+    }
+
+    void messagesNameTheirFields_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("address part") << "T3Ret" << "Postal code in [non-individual trustee address] is empty or invalid."
+                                      << "fld_trustee_postcode";
+        QTest::newRow("year of question 7") << "T3Ret" << "Please answer the year of question 7" << "fld_year_chg_1984";
+        QTest::newRow("question 7") << "T3Ret" << "Please answer the question 7 on page 2" << "fld_q_chg_1984";
+        QTest::newRow("T183") << "T183Trust" << "DCN is invalid, please specify 6 unique letters." << "fld_controlnum";
+        QTest::newRow("other form") << "Sch9" << "DCN is invalid, please specify 6 unique letters." << "";
+    }
+    void messagesNameTheirFields()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, message);
+        QFETCH(QString, field);
+        QCOMPARE(fieldOfMessage(form, message), field);
+    }
+
+    void everyFieldAMessageNamesIsOnAPage()
+    {
+        // The table of messages must not lead to a field no page shows.
+        Window win;
+        const QStringList t3Fields = {"fld_trust_num", "fld_start_date", "fld_year_recv_prop", "fld_cert_name",
+                                      "fld_indv_postcode", "fld_q_parag150", "fld_date_loss_event"};
+        for (const QString& name : t3Fields)
+            QVERIFY2(win.w.formView()->showField(&win.t3(), name), qPrintable(name));
+    }
+
+    void exportsWriteTheRecordsAndTheFilingDocument()
+    {
+        QTemporaryDir dir;
+        Window win;
+        win.type(&win.t3(), "fld_trust_num", "T12345678");
+        win.type(&win.t3(), "fld_pension_inc", "99.99");
+        const QString records = dir.filePath(QStringLiteral("records.txt"));
+        QVERIFY(win.w.exportNetfileRecords(records));
+        QFile recordsFile(records);
+        QVERIFY(recordsFile.open(QIODevice::ReadOnly));
+        QVERIFY(recordsFile.readAll().startsWith("T3Ret "));
+        const QString document = dir.filePath(QStringLiteral("filing.json"));
+        QVERIFY(win.w.exportFilingDocument(document));
+        QFile documentFile(document);
+        QVERIFY(documentFile.open(QIODevice::ReadOnly));
+        const auto doc = nlohmann::ordered_json::parse(documentFile.readAll().toStdString());
+        QVERIFY(doc.is_object() && !doc.empty());
+        QVERIFY(win.errors.isEmpty());
+    }
+
+    void screenshotsOfEveryPage()
+    {
+        QTemporaryDir dir;
+        TaxReturn ret;
+        ret.add(std::make_unique<TaxData_T3Ret>());
+        ret.add(std::make_unique<TaxData_Sch9>());
+        const QString file = dir.filePath(QStringLiteral("r.json"));
+        saveReturn(file, ret);
+        QString error;
+        const QStringList written = writePageScreenshots(dir.filePath(QStringLiteral("shots")), file, error);
+        QCOMPARE(error, QString());
+        QStringList names;
+        for (const QString& path : written)
+            names << QFileInfo(path).fileName();
+        QCOMPARE(names, QStringList({"01-T3Ret-1-Identification.png", "01-T3Ret-2-Total_Income.png",
+                                     "01-T3Ret-3-Net_Income.png", "01-T3Ret-4-Taxable_Income.png",
+                                     "01-T3Ret-5-Result.png", "02-Sch9-1-1.png", "02-Sch9-2-2.png"}));
+        QImage first(written[0]);
+        QCOMPARE(first.width() >= 900, true);
+        QVERIFY(first.height() > 2000);  // the whole page, not the visible part
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
