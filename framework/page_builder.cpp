@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace {
@@ -83,6 +84,71 @@ bool describedWidgetKind(const PageCell& cell, const CField& field, const Choice
     return true;
 }
 
+namespace {
+
+// The field of a field cell and the kind of its widget; nullptr, with the
+// reason, when the cell does not fit the form.
+const CField* checkFieldCell(const PageCell& cell, const CTaxData_Form& form, const QString& formName,
+                             bool nameTaken, BoundWidgetKind& kind, const ChoiceList*& list, QString& error)
+{
+    const CField* field = form.findField(cell.text.toStdString());
+    list = cell.presentation.isEmpty() ? nullptr
+                                       : PageDescriptionRegistry::instance().choiceList(formName, cell.presentation);
+    if (!field)
+        error = QStringLiteral("form %1 has no field %2").arg(formName, cell.text);
+    else if (field->name() != cell.text)
+        error = QStringLiteral("%1 is a former name of %2").arg(cell.text, QLatin1String(field->name()));
+    else if (nameTaken)
+        error = QStringLiteral("widget %1 appears twice (name the second one with @)").arg(cell.objectName);
+    else if (describedWidgetKind(cell, *field, list, kind, error))
+        return field;
+    return nullptr;
+}
+
+// A `specify` line's label: the widget of its text field.
+PageCell specifyLabelCell(const PageRow& row)
+{
+    PageCell label;
+    label.kind = PageCell::Field;
+    label.text = label.objectName = row.name;
+    return label;
+}
+
+// The field cells of a row in the order the builder places them.
+QVector<PageCell> fieldCellsOf(const PageRow& row)
+{
+    QVector<PageCell> cells;
+    if (row.kind == PageRow::Specify)
+        cells << specifyLabelCell(row);
+    if (row.kind == PageRow::Line || row.kind == PageRow::Specify || row.kind == PageRow::Field)
+        for (const PageCell& cell : row.cells)
+            if (cell.kind == PageCell::Field)
+                cells << cell;
+    return cells;
+}
+
+}  // namespace
+
+QVector<DescribedWidget> describedWidgets(const PageDescription& description, const CTaxData_Form& form,
+                                          QStringList* errors)
+{
+    QVector<DescribedWidget> widgets;
+    QSet<QString> names;
+    for (const PageRow& row : description.rows)
+        for (const PageCell& cell : fieldCellsOf(row)) {
+            BoundWidgetKind kind;
+            const ChoiceList* list = nullptr;
+            QString error;
+            if (checkFieldCell(cell, form, description.formName, names.contains(cell.objectName), kind, list, error)) {
+                names.insert(cell.objectName);
+                widgets.push_back({cell.objectName, cell.text, kind});
+            } else if (errors) {
+                *errors << QStringLiteral("page line %1: %2").arg(row.sourceLine).arg(error);
+            }
+        }
+    return widgets;
+}
+
 QPushButton* PageUi::button(const QString& objectName) const
 {
     return qobject_cast<QPushButton*>(widget(objectName));
@@ -100,21 +166,11 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
     if (cell.kind == PageCell::Text)
         return makeLabel(cell.text, "cellText", m_sheet);
 
-    const CField* field = form.findField(cell.text.toStdString());
-    const ChoiceList* list = cell.presentation.isEmpty()
-                                 ? nullptr
-                                 : PageDescriptionRegistry::instance().choiceList(formName, cell.presentation);
-    QString error;
     BoundWidgetKind kind = BoundWidgetKind::TextLine;
-    if (!field)
-        error = QStringLiteral("form %1 has no field %2").arg(formName, cell.text);
-    else if (field->name() != cell.text)
-        error = QStringLiteral("%1 is a former name of %2").arg(cell.text, QLatin1String(field->name()));
-    else if (m_widgets.contains(cell.objectName))
-        error = QStringLiteral("widget %1 appears twice (name the second one with @)").arg(cell.objectName);
-    else
-        describedWidgetKind(cell, *field, list, kind, error);
-    if (!error.isEmpty()) {
+    const ChoiceList* list = nullptr;
+    QString error;
+    const CField* field = checkFieldCell(cell, form, formName, m_widgets.contains(cell.objectName), kind, list, error);
+    if (!field) {
         m_errors << QStringLiteral("page line %1: %2").arg(line).arg(error);
         return makeLabel(QStringLiteral("?? ") + cell.text, "descriptionError", m_sheet);
     }
@@ -255,10 +311,7 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
         case PageRow::Specify:
         case PageRow::Field: {
             if (row.kind == PageRow::Specify) {
-                PageCell label;
-                label.kind = PageCell::Field;
-                label.text = label.objectName = row.name;
-                if (QWidget* w = createCellWidget(label, form, d.formName, row.sourceLine))
+                if (QWidget* w = createCellWidget(specifyLabelCell(row), form, d.formName, row.sourceLine))
                     grid->addWidget(w, r, kLabelColumn, Qt::AlignVCenter);
             } else {
                 grid->addWidget(makeLabel(row.text, "lineLabel", m_sheet), r, kLabelColumn, Qt::AlignVCenter);

@@ -25,6 +25,18 @@ class QPushButton;
 bool describedWidgetKind(const PageCell& cell, const CField& field, const ChoiceList* list, BoundWidgetKind& kind,
                          QString& error);
 
+// A bound widget as a description gives it, without building the page.
+struct DescribedWidget {
+    QString objectName;
+    QString fieldName;
+    BoundWidgetKind kind;
+};
+// The bound widgets of a page description in page order: exactly the ones
+// the builder creates, for lists and tools that run without a window system.
+// Cells that do not fit their form are left out and named in `errors`.
+QVector<DescribedWidget> describedWidgets(const PageDescription& description, const CTaxData_Form& form,
+                                          QStringList* errors = nullptr);
+
 // The interface object of a described page: owns nothing (Qt parents own the
 // widgets) and finds them by name.
 class PageUi {

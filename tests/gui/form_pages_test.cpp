@@ -125,6 +125,23 @@ private slots:
         }
         QCOMPARE(classes, c.pages);
 
+        // Listing a page's widgets without building it gives the same names and kinds.
+        for (BaseTaxPage* page : pages.list) {
+            const PageDescription* d =
+                PageDescriptionRegistry::instance().page(QLatin1String(page->metaObject()->className()));
+            QVERIFY(d);
+            QStringList listed, built, errors;
+            for (const DescribedWidget& w : describedWidgets(*d, *form, &errors))
+                listed << w.objectName + QLatin1Char(' ') + QLatin1String(boundWidgetKindName(w.kind));
+            for (QWidget* widget : page->boundWidgets()) {
+                BoundWidgetKind kind;
+                QVERIFY(BaseTaxPage::widgetKind(widget, kind));
+                built << widget->objectName() + QLatin1Char(' ') + QLatin1String(boundWidgetKindName(kind));
+            }
+            QCOMPARE(errors, QStringList());
+            QCOMPARE(listed, built);
+        }
+
         // The description lists the same pages in the same order.
         const FormPageDescriptions* described = PageDescriptionRegistry::instance().form(QLatin1String(c.name));
         QVERIFY(described);

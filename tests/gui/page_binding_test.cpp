@@ -427,6 +427,11 @@ private slots:
             "page line 5: field fld_amount (amount) takes no choice list",
             "page line 6: widget fld_amount appears twice (name the second one with @)"}));
         QCOMPARE(ui.boundCells().size(), 1);
+        QStringList listErrors;
+        const QVector<DescribedWidget> listed = describedWidgets(f.pages[0], *form, &listErrors);
+        QCOMPARE(listErrors, ui.errors());
+        QCOMPARE(listed.size(), 1);
+        QCOMPARE(listed[0].objectName, QStringLiteral("fld_amount"));
     }
 };
 
