@@ -13,6 +13,14 @@ Form* firstOf(const std::vector<CTaxData_Form*>& forms)
             return match;
     return nullptr;
 }
+
+std::vector<CTaxData_Form*> formsOf(const TaxReturn& ret)
+{
+    std::vector<CTaxData_Form*> forms;
+    for (const auto& f : ret.forms())
+        forms.push_back(f.get());
+    return forms;
+}
 }  // namespace
 
 std::vector<FormNetfileRecords> collectNetfileRecords(const std::vector<CTaxData_Form*>& forms)
@@ -82,4 +90,14 @@ bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QS
         {"transmitter", json::object()},
     };
     return true;
+}
+
+std::vector<FormNetfileRecords> collectNetfileRecords(const TaxReturn& ret)
+{
+    return collectNetfileRecords(formsOf(ret));
+}
+
+bool buildFilingDocument(const TaxReturn& ret, json& doc, QString& error)
+{
+    return buildFilingDocument(formsOf(ret), doc, error);
 }

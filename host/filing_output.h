@@ -5,6 +5,7 @@
 
 #include "framework/jsonhelpers.h"
 #include "framework/netfile.h"
+#include "host/tax_return.h"
 
 #include <QString>
 #include <vector>
@@ -21,6 +22,7 @@ struct FormNetfileRecords {
 // Every form's record set in file order. Forms whose shouldSkipWriteNetfile
 // answers true and forms that write no record are left out.
 std::vector<FormNetfileRecords> collectNetfileRecords(const std::vector<CTaxData_Form*>& forms);
+std::vector<FormNetfileRecords> collectNetfileRecords(const TaxReturn& ret);
 
 // One line "CLASS CODE VALUE" per record, each form's records in code order.
 QString netfileRecordsText(const std::vector<FormNetfileRecords>& sets);
@@ -30,3 +32,4 @@ json netfileRecordsJson(const std::vector<FormNetfileRecords>& sets);
 // The JSON filing document of the return. Answers false, with `error` set,
 // when the return has no trust return form to file.
 bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QString& error);
+bool buildFilingDocument(const TaxReturn& ret, json& doc, QString& error);

@@ -1,5 +1,6 @@
 // Filing output of a whole return: record sets in file order and the JSON
 // filing document's top level.
+#include "host/calc_engine.h"
 #include "host/filing_output.h"
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
@@ -112,6 +113,55 @@ TEST(FilingOutput, DocumentWithoutAuthorizationOrWithoutReturn)
 
     EXPECT_FALSE(buildFilingDocument({&r.sch9, &r.t183}, doc, error));
     EXPECT_EQ(error, "the return has no trust return form to file");
+}
+
+
+TEST(FilingOutput, AWholeReturnFileInItsOrder)
+{
+    TaxReturn ret;
+    auto* sch11 = static_cast<TaxData_Sch11*>(ret.add(std::make_unique<TaxData_Sch11>()));
+    auto* t3 = static_cast<TaxData_T3Ret*>(ret.add(std::make_unique<TaxData_T3Ret>()));
+    sch11->fld_11191.store(99.5);
+    t3->fld_net_inc.store(-1.5);
+    const std::vector<FormNetfileRecords> sets = collectNetfileRecords(ret);
+    EXPECT_EQ(netfileRecordsText(sets), "Sch11 11191 100\nT3Ret 50 -2\n");
+    json doc;
+    QString error;
+    ASSERT_TRUE(buildFilingDocument(ret, doc, error));
+    EXPECT_EQ(doc["return"]["firstTimeFilerIndicator"], false);
+}
+
+
+// A flat-rate trust in Ontario: its records after a calculation carry the
+// engine's results (Schedule 9's allocation on line 471, Schedule 11's tax on line 81).
+TEST(FilingOutput, RecordsOfACalculatedReturn)
+{
+    TaxReturn ret;
+    auto* t3 = static_cast<TaxData_T3Ret*>(ret.add(std::make_unique<TaxData_T3Ret>()));
+    auto* sch9 = static_cast<TaxData_Sch9*>(ret.add(std::make_unique<TaxData_Sch9>()));
+    ret.add(std::make_unique<TaxData_Sch11>());
+    t3->fld_ws_othertype = true;
+    t3->fld_trust_code = "210";
+    t3->fld_trust_icountry = 1;
+    t3->fld_trust_iprov = 9;
+    t3->fld_pension_inc = 10000.5;
+    t3->fld_other_inv = 2000.25;
+    sch9->fld_9261 = 3000.25;
+    calculateReturn(ret);
+
+    // Total income 12000.75; net and taxable income 12000.75 - 3000.25 = 9000.50;
+    // federal tax 33 % of it: 2970.165, the balance owing the same.
+    const json expected = json::parse(R"([
+      {"form": "T3Ret", "index": 0, "records": {
+        "02": "10001", "05": "2000", "20": "12001", "471": "3000", "47": "3000", "50": "9001", "56": "9001",
+        "81": "2970.17", "84": "2970.17", "94": "2970.17"}},
+      {"form": "Sch9", "index": 1, "records": {"9261": "3000"}},
+      {"form": "Sch11", "index": 2, "records": {"11080": "2970.17"}}
+    ])");
+    json got = netfileRecordsJson(collectNetfileRecords(ret));
+    // Key order inside "records" is numeric; compare as sorted JSON to show the values first.
+    EXPECT_EQ(nlohmann::json::parse(got.dump()), nlohmann::json::parse(expected.dump()));
+    EXPECT_EQ(got[0]["records"].begin().key(), "02");
 }
 
 }  // namespace
