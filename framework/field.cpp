@@ -87,21 +87,13 @@ void CField::skipValue(ENUMTYPE_FIELD kind, MyDataStream& ar)
 
 // ---- amounts
 
-CFloatField::CFloatField(double def, int lineNum)
-    : CField(lineNum, FIELD_ATTR_DEFAULT), m_value(def), m_default(def)
-{
-}
+CFloatField::CFloatField(double def, int lineNum) : CValueField(lineNum, FIELD_ATTR_DEFAULT, def) {}
 
 CFloatField::CFloatField(int bInput, double def, int lineNum, int bComputed, int /*attribute*/, int bAllowNegative,
                          unsigned attrWord)
-    : CField(lineNum, attrWord), m_value(def), m_default(def), m_input(bInput != 0), m_computed(bComputed != 0),
+    : CValueField(lineNum, attrWord, def), m_input(bInput != 0), m_computed(bComputed != 0),
       m_allowNegative(bAllowNegative != 0)
 {
-}
-
-void CFloatField::copyValueFrom(const CField& other)
-{
-    m_value = static_cast<const CFloatField&>(other).m_value;
 }
 
 bool CFloatField::sameValue(const CField& other) const
@@ -139,21 +131,8 @@ CPercentField::CPercentField(double def, int lineNum, int /*flag*/, unsigned att
 // ---- texts
 
 CStringField::CStringField(int /*flag*/, const char* def, int maxLen, unsigned attrWord)
-    : CField(0, attrWord), m_value(QString::fromUtf8(def)), m_default(def), m_maxLen(maxLen)
+    : CValueField(0, attrWord, QString::fromUtf8(def)), m_maxLen(maxLen)
 {
-}
-
-void CStringField::reset() { m_value = QString::fromUtf8(m_default); }
-bool CStringField::isDefault() const { return m_value == QLatin1String(m_default); }
-
-void CStringField::copyValueFrom(const CField& other)
-{
-    *this = static_cast<const CStringField&>(other).m_value;
-}
-
-bool CStringField::sameValue(const CField& other) const
-{
-    return m_value == static_cast<const CStringField&>(other).m_value;
 }
 
 bool CStringField::fromText(const QString& text)
@@ -180,17 +159,8 @@ void CStringField::readValue(MyDataStream& ar)
 
 // ---- answers and choices
 
-CIntField::CIntField(int def, unsigned attrWord) : CField(0, attrWord), m_value(def), m_default(def) {}
-CIntField::CIntField(int lineNum, int def, unsigned attrWord)
-    : CField(lineNum, attrWord), m_value(def), m_default(def)
-{
-}
-
-void CIntField::copyValueFrom(const CField& other) { m_value = static_cast<const CIntField&>(other).m_value; }
-bool CIntField::sameValue(const CField& other) const
-{
-    return m_value == static_cast<const CIntField&>(other).m_value;
-}
+CIntField::CIntField(int def, unsigned attrWord) : CValueField(0, attrWord, def) {}
+CIntField::CIntField(int lineNum, int def, unsigned attrWord) : CValueField(lineNum, attrWord, def) {}
 
 bool CIntField::fromText(const QString& text)
 {
@@ -207,13 +177,7 @@ void CIntField::readValue(MyDataStream& ar) { m_value = ar.getI32(); }
 
 // ---- flags
 
-CBoolField::CBoolField(bool def, unsigned attrWord) : CField(0, attrWord), m_value(def), m_default(def) {}
-
-void CBoolField::copyValueFrom(const CField& other) { m_value = static_cast<const CBoolField&>(other).m_value; }
-bool CBoolField::sameValue(const CField& other) const
-{
-    return m_value == static_cast<const CBoolField&>(other).m_value;
-}
+CBoolField::CBoolField(bool def, unsigned attrWord) : CValueField(0, attrWord, def) {}
 
 bool CBoolField::fromText(const QString& text)
 {
@@ -240,18 +204,12 @@ void CBoolField::readValue(MyDataStream& ar)
 
 // ---- dates
 
-CDateField::CDateField(const QDate& def, unsigned attrWord) : CField(0, attrWord), m_value(def), m_default(def) {}
+CDateField::CDateField(const QDate& def, unsigned attrWord) : CValueField(0, attrWord, def) {}
 
 void CDateField::set1YLater()
 {
     if (m_value.isValid())
         m_value = m_value.addYears(1);
-}
-
-void CDateField::copyValueFrom(const CField& other) { m_value = static_cast<const CDateField&>(other).m_value; }
-bool CDateField::sameValue(const CField& other) const
-{
-    return m_value == static_cast<const CDateField&>(other).m_value;
 }
 
 QString CDateField::toText() const

@@ -83,8 +83,32 @@ private:
     unsigned m_attr;
 };
 
+// The value plumbing that every single-value kind shares.
+template <class T, ENUMTYPE_FIELD Kind>
+class CValueField : public CField {
+public:
+    const T& value() const { return m_value; }
+    const T& defaultValue() const { return m_default; }
+
+    ENUMTYPE_FIELD kind() const override { return Kind; }
+    void reset() override { m_value = m_default; }
+    bool isDefault() const override { return m_value == m_default; }
+    void copyValueFrom(const CField& other) override { m_value = static_cast<const CValueField&>(other).m_value; }
+    bool sameValue(const CField& other) const override
+    {
+        return m_value == static_cast<const CValueField&>(other).m_value;
+    }
+
+protected:
+    CValueField(int lineNum, unsigned attr, const T& def) : CField(lineNum, attr), m_value(def), m_default(def) {}
+    CValueField(const CValueField&) = default;
+
+    T m_value;
+    T m_default;
+};
+
 // Amount in dollars.
-class CFloatField : public CField {
+class CFloatField : public CValueField<double, FIELD_FLOAT> {
 public:
     // Short form: amounts that the user enters or another form fills.
     CFloatField(double def = 0.0, int lineNum = 0);
@@ -103,23 +127,16 @@ public:
     operator double() const { return m_value; }
     double value() const { return m_value; }
     void store(double v) { m_value = v; }  // direct store, no assignment side effects
-    double defaultValue() const { return m_default; }
     bool isComputed() const { return m_computed; }
     bool isInput() const { return m_input; }
 
-    ENUMTYPE_FIELD kind() const override { return FIELD_FLOAT; }
-    void reset() override { m_value = m_default; }
-    bool isDefault() const override { return m_value == m_default; }
-    void copyValueFrom(const CField& other) override;
-    bool sameValue(const CField& other) const override;
+    bool sameValue(const CField& other) const override;  // NaN equals NaN
     QString toText() const override;
     bool fromText(const QString& text) override;
     void writeValue(MyDataStream& ar) const override;
     void readValue(MyDataStream& ar) override;
 
 protected:
-    double m_value;
-    double m_default;
     bool m_input = true;
     bool m_computed = false;
     bool m_allowNegative = true;
@@ -137,7 +154,7 @@ public:
     ENUMTYPE_FIELD kind() const override { return FIELD_PERCENT; }
 };
 
-class CStringField : public CField {
+class CStringField : public CValueField<QString, FIELD_STRING> {
 public:
     CStringField(int flag = 0, const char* def = "", int maxLen = 80, unsigned attrWord = FIELD_ATTR_DEFAULT);
     template <class... A>
@@ -153,34 +170,25 @@ public:
     CStringField& operator=(const std::string& v) { return *this = QString::fromStdString(v); }
     CStringField& operator=(const CStringField& other) { return *this = other.m_value; }
     operator const QString&() const { return m_value; }
-    const QString& value() const { return m_value; }
     CString str() const { return CString(m_value); }
     std::string utf8() const { return m_value.toStdString(); }
     bool isEmpty() const { return m_value.isEmpty(); }
     bool isBlank() const { return m_value.trimmed().isEmpty(); }
     QString trimmed() const { return m_value.trimmed(); }
     int maxLength() const { return m_maxLen; }
-    QString defaultValue() const { return QString::fromUtf8(m_default); }
 
-    ENUMTYPE_FIELD kind() const override { return FIELD_STRING; }
-    void reset() override;
-    bool isDefault() const override;
-    void copyValueFrom(const CField& other) override;
-    bool sameValue(const CField& other) const override;
     QString toText() const override { return m_value; }
     bool fromText(const QString& text) override;
     void writeValue(MyDataStream& ar) const override;
     void readValue(MyDataStream& ar) override;
 
 private:
-    QString m_value;
-    const char* m_default;
     int m_maxLen;
 };
 
 // Answer (-1 unanswered, 0 first choice, 1 second ...) or choice (province or
 // country code, default 0). A choice may carry a display text for printing.
-class CIntField : public CField {
+class CIntField : public CValueField<int, FIELD_INT> {
 public:
     CIntField(int def = -1, unsigned attrWord = FIELD_ATTR_DEFAULT);
     CIntField(int lineNum, int def, unsigned attrWord);
@@ -192,29 +200,21 @@ public:
     CIntField& operator=(const CIntField& other) { m_value = other.m_value; return *this; }
     operator int() const { return m_value; }
     int value() const { return m_value; }
-    int defaultValue() const { return m_default; }
     bool isAnswered() const { return m_value >= 0; }
     bool isYes() const { return m_value == 0; }
     const QString& displayText() const { return m_display; }
     void setDisplayText(const QString& text) { m_display = text; }
 
-    ENUMTYPE_FIELD kind() const override { return FIELD_INT; }
-    void reset() override { m_value = m_default; }
-    bool isDefault() const override { return m_value == m_default; }
-    void copyValueFrom(const CField& other) override;
-    bool sameValue(const CField& other) const override;
     QString toText() const override { return QString::number(m_value); }
     bool fromText(const QString& text) override;
     void writeValue(MyDataStream& ar) const override;
     void readValue(MyDataStream& ar) override;
 
 private:
-    int m_value;
-    int m_default;
     QString m_display;  // not stored
 };
 
-class CBoolField : public CField {
+class CBoolField : public CValueField<bool, FIELD_BOOL> {
 public:
     CBoolField(bool def = false, unsigned attrWord = FIELD_ATTR_DEFAULT);
     template <class... A>
@@ -226,22 +226,13 @@ public:
     operator bool() const { return m_value; }
     bool value() const { return m_value; }
 
-    ENUMTYPE_FIELD kind() const override { return FIELD_BOOL; }
-    void reset() override { m_value = m_default; }
-    bool isDefault() const override { return m_value == m_default; }
-    void copyValueFrom(const CField& other) override;
-    bool sameValue(const CField& other) const override;
     QString toText() const override { return m_value ? QStringLiteral("1") : QStringLiteral("0"); }
     bool fromText(const QString& text) override;
     void writeValue(MyDataStream& ar) const override;
     void readValue(MyDataStream& ar) override;
-
-private:
-    bool m_value;
-    bool m_default;
 };
 
-class CDateField : public CField {
+class CDateField : public CValueField<QDate, FIELD_DATE> {
 public:
     CDateField(const QDate& def = QDate(), unsigned attrWord = FIELD_ATTR_DEFAULT);
     CDateField(int nullDefault, unsigned attrWord) : CDateField(QDate(), attrWord) { (void)nullDefault; }
@@ -251,18 +242,12 @@ public:
 
     CDateField& operator=(const QDate& v) { m_value = v; return *this; }
     CDateField& operator=(const CDateField& other) { m_value = other.m_value; return *this; }
-    const QDate& value() const { return m_value; }
     operator const QDate&() const { return m_value; }
     bool IsValid() const { return m_value.isValid(); }
     int year() const { return m_value.isValid() ? m_value.year() : 0; }
     void set1YLater();  // same day one year later (February 29 becomes February 28)
     void setZero() { m_value = QDate(); }
 
-    ENUMTYPE_FIELD kind() const override { return FIELD_DATE; }
-    void reset() override { m_value = m_default; }
-    bool isDefault() const override { return m_value == m_default; }
-    void copyValueFrom(const CField& other) override;
-    bool sameValue(const CField& other) const override;
     QString toText() const override;
     bool fromText(const QString& text) override;
     void writeValue(MyDataStream& ar) const override;
@@ -271,10 +256,6 @@ public:
     // yyyymmdd as an integer, 0 for the null date; the stored form.
     static int32_t toStoredInt(const QDate& d);
     static bool fromStoredInt(int32_t v, QDate& out);
-
-private:
-    QDate m_value;
-    QDate m_default;
 };
 
 class CDateTimeField : public CField {
