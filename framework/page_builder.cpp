@@ -366,10 +366,11 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
             if (m_widgets.contains(row.name))
                 m_errors << QStringLiteral("page line %1: widget %2 appears twice").arg(row.sourceLine).arg(row.name);
             m_widgets.insert(row.name, button);
+            // Under the entries it acts on.
             auto* box = new QHBoxLayout;
             box->addWidget(button);
             box->addStretch(1);
-            grid->addLayout(box, r++, 0, 1, span);
+            grid->addLayout(box, r++, kFirstValueColumn, 1, widest);
             break;
         }
         }
