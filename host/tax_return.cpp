@@ -10,6 +10,15 @@ bool sameClass(const CTaxData_Form& a, const CTaxData_Form& b)
 }
 }  // namespace
 
+std::vector<CTaxData_Form*> TaxReturn::formPointers() const
+{
+    std::vector<CTaxData_Form*> out;
+    out.reserve(m_forms.size());
+    for (const auto& f : m_forms)
+        out.push_back(f.get());
+    return out;
+}
+
 int TaxReturn::indexOf(const CTaxData_Form* form) const
 {
     for (size_t i = 0; i < m_forms.size(); ++i)

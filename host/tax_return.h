@@ -19,6 +19,8 @@ public:
     int size() const { return int(m_forms.size()); }
     bool empty() const { return m_forms.empty(); }
     CTaxData_Form* form(int index) const { return m_forms[size_t(index)].get(); }
+    // The forms as plain pointers, in order (for code that takes a form list).
+    std::vector<CTaxData_Form*> formPointers() const;
     // Position of `form` in the return, or -1.
     int indexOf(const CTaxData_Form* form) const;
 

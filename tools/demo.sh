@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# The main job on the bundled sample return.
+# The main job on the bundled sample return: calculate it, then check it.
 set -euo pipefail
 build=${1:-build}
-"$build/app/trustella"
-"$build/app/trustella" naics 541110
+sample=examples/testamentary-trust-2024.json
+echo "== trustella calc $sample"
+"$build/app/trustella" calc "$sample"
+echo
+echo "== trustella check $sample"
+"$build/app/trustella" check "$sample"

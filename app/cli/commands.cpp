@@ -1,0 +1,58 @@
+#include "commands.h"
+
+namespace {
+// The e-filing subcommands until their handlers land.
+int notAvailableYet(const Invocation& args)
+{
+    throw InputError(QStringLiteral("%1 output is not available yet").arg(QLatin1String(args.command().name)));
+}
+const Command netfileCommand{
+    "netfile", "print every form's Netfile field records", "FILE [--json]",
+    "Reads a return, calculates it and prints each form's Netfile field records, one line \"CLASS CODE VALUE\" "
+    "per record.",
+    {{nullptr, "--json", nullptr, "print the records as JSON"}}, 1, 1, &notAvailableYet};
+const Command efileCommand{"efile", "print the JSON filing document", "FILE",
+                           "Reads a return, calculates it and prints its JSON filing document.",
+                           {}, 1, 1, &notAvailableYet};
+}  // namespace
+
+const std::vector<const Command*>& commands()
+{
+    // In the order of `trustella --help`.
+    static const std::vector<const Command*> table = {
+        &calcCommand,
+        &checkCommand,
+        &netfileCommand,
+        &efileCommand,
+        &rolloverCommand,
+        &convertCommand,
+        &newCommand,
+        &formsCommand,
+        &fieldsCommand,
+        &javaCommand,
+    };
+    return table;
+}
+
+const Command* findCommand(const QString& name)
+{
+    for (const Command* c : commands())
+        if (name == QLatin1String(c->name))
+            return c;
+    return nullptr;
+}
+
+QString overviewText()
+{
+    QString text = QStringLiteral(
+        "Usage: trustella COMMAND [ARGUMENTS]\n\n"
+        "Prepares T3 trust income tax and information returns for the 2024 tax year.\n"
+        "A return file ends in .t3r (binary) or .json.\n\nCommands:\n");
+    for (const Command* c : commands())
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c->name), -9).arg(QString::fromUtf8(c->summary));
+    text += QStringLiteral(
+        "\nRun 'trustella COMMAND --help' for a command's arguments.\n"
+        "Exit codes: 0 success, 1 validation messages found (check), 2 usage error,\n"
+        "3 unreadable or invalid input (or an output that cannot be written).\n");
+    return text;
+}

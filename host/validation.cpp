@@ -1,0 +1,16 @@
+#include "host/validation.h"
+
+#include <list>
+
+std::vector<ValidationMessage> validateReturn(const TaxReturn& ret)
+{
+    std::vector<ValidationMessage> out;
+    for (int i = 0; i < ret.size(); ++i) {
+        CTaxData_Form& form = *ret.form(i);
+        std::list<CString> messages;
+        form.Validate(kValidateForFiling, messages);
+        for (const CString& text : messages)
+            out.push_back(ValidationMessage{form.shortClassName(), i, text});
+    }
+    return out;
+}

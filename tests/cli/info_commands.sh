@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# --help everywhere, forms, fields and java.
+source "$(dirname "$0")/lib.bash" "$@"
+
+run --help
+expect_rc 0
+expect_out_has "Usage: trustella COMMAND"
+for c in calc check netfile efile rollover convert new forms fields java; do
+    run "$c" --help
+    expect_rc 0
+    [[ "$(head -n 1 <<<"$out")" == "Usage: trustella $c"* ]] || fail "$c --help: usage line"
+    expect_out_has "  -h, --help"
+    grep -qE "^  $c +" <<<"$("$bin" --help)" || fail "trustella --help does not list $c"
+done
+
+run forms
+expect_rc 0
+grep -qE '^T3Ret +1 +[0-9]+ +T3 Trust Income Tax and Information Return$' <<<"$out" || fail "forms: T3Ret row"
+grep -qE '^Sch9 +28 ' <<<"$out" || fail "forms: Sch9 row"
+grep -qE '^Sch11 +24 ' <<<"$out" || fail "forms: Sch11 row"
+grep -qE '^T183Trust +63 ' <<<"$out" || fail "forms: T183Trust row"
+grep -qE '^TaxNote +- ' <<<"$out" || fail "forms: TaxNote has no type id"
+run forms --json
+expect_rc 0
+expect_out_has '"form": "T3Ret",'
+expect_out_has '"class": "TaxData_T3Ret",'
+expect_out_has '"typeId": 28,'
+
+run fields T3Ret
+expect_rc 0
+# Registration order: the return base's filing status first, then the identification.
+grep -qE '^NAME +KIND +LINE +DEFAULT$' <<<"$(sed -n 1p <<<"$out")" || fail "fields: heading"
+grep -qE '^fld_ws_bSetStatus +yes/no +0 +false$' <<<"$(sed -n 2p <<<"$out")" || fail "fields: first row"
+grep -qE '^fld_trust_num +text\(9\) +0 +""$' <<<"$out" || fail "fields: trust number row"
+[ "$(grep -n '^fld_trust_num ' <<<"$out" | cut -d: -f1)" -lt "$(grep -n '^fld_start_date ' <<<"$out" | cut -d: -f1)" ] ||
+    fail "fields: registration order"
+grep -qE '^fld_indv_phone +text\(15\) +0 +"\(000\)-0000000"$' <<<"$out" || fail "fields: phone default"
+grep -qE '^fld_80 +amount +80 +0.0$' <<<"$out" || fail "fields: line number of fld_80"
+grep -qE '^fld_lang +integer +0 +-1$' <<<"$out" || fail "fields: unanswered default"
+rows=$(($(wc -l <<<"$out") - 1))
+run fields TaxData_T3Ret --json
+expect_rc 0
+[ "$(grep -c '"name": ' <<<"$out")" -eq "$rows" ] || fail "fields --json: row count"
+expect_out_has '"maxLength": 9,'
+grep -qE "^T3Ret +1 +$rows " <<<"$("$bin" forms)" || fail "forms: field count of T3Ret is not $rows"
+
+run java T3Ret
+expect_rc 0
+expect_line 'StringField fld_trust_num = new StringField("fld_trust_num", 9, 65536, 268435455);'
+expect_line 'FloatField fld_80 = new FloatField("fld_80", 65536, 268435455);'
+expect_line 'addField(fld_trust_num);'
+[ "$(grep -c '^addField(' <<<"$out")" -eq "$rows" ] || fail "java: one addField per field"
+
+finish
