@@ -147,6 +147,8 @@ std::unique_ptr<CTaxData_Form> readForm(FileReader& in, int index, const FormCat
         in.fail(where, QStringLiteral("unexpected bytes after the form's data"));
     if (const CField* bad = firstNonFiniteAmount(*form))
         in.fail(where, QStringLiteral("field %1: the amount is not a finite number").arg(QLatin1String(bad->name())));
+    if (const CStringField* text = firstOverlongText(*form))
+        in.fail(where, QStringLiteral("field %1: %2").arg(QLatin1String(text->name()), overlongTextProblem(*text)));
     return form;
 }
 }  // namespace

@@ -182,13 +182,8 @@ QString fieldFromJson(CField& field, const json& value)
         if (!value.is_string())
             return expected("a string", value);
         auto& text = static_cast<CStringField&>(field);
-        const QString v = fromUtf8(value.get<std::string>());
-        if (v.size() > text.maxLength())
-            return QStringLiteral("the text has %1 characters, more than the field's maximum of %2")
-                .arg(v.size())
-                .arg(text.maxLength());
-        text = v;
-        return {};
+        text = fromUtf8(value.get<std::string>());
+        return text.value().size() > text.maxLength() ? overlongTextProblem(text) : QString();
     }
     case FIELD_DATE:
         if (!value.is_string())

@@ -61,3 +61,15 @@ const CField* firstNonFiniteAmount(const CTaxData_Form& form)
             return f;
     return nullptr;
 }
+
+const CStringField* firstOverlongText(const CTaxData_Form& form)
+{
+    for (const CField* f : form.fields()) {
+        if (f->kind() != FIELD_STRING)
+            continue;
+        const auto* text = static_cast<const CStringField*>(f);
+        if (text->value().size() > text->maxLength())
+            return text;
+    }
+    return nullptr;
+}

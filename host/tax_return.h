@@ -59,3 +59,7 @@ private:
 // infinity, or nullptr. Such values cannot come from entry or calculation;
 // the readers refuse them.
 const CField* firstNonFiniteAmount(const CTaxData_Form& form);
+// The first text field of `form` longer than its maximum length, or nullptr.
+// Forms clip what they compose and pages limit typing, so only a damaged or
+// hand-made file holds one; the readers refuse it.
+const CStringField* firstOverlongText(const CTaxData_Form& form);

@@ -327,6 +327,9 @@ TEST(ReturnBinary, RejectsBadInputWithOneMessageNamingTheSpot)
          "r.t3r: forms[0] (FrameworkSample): unknown field fld_zzz"},
         {fileOf({sampleFormWithFrame(frameWithEntry(FIELD_STRING, "fld_amount", text("12")))}),
          "r.t3r: forms[0] (FrameworkSample): field fld_amount is stored as text, expected amount"},
+        {fileOf({sampleFormWithFrame(frameWithEntry(FIELD_STRING, "fld_name", text("12345678901")))}),
+         "r.t3r: forms[0] (FrameworkSample): field fld_name: the text has 11 characters, more than the field's "
+         "maximum of 10"},
         {fileOf({sampleFormWithFrame(frameWithEntry(FIELD_FLOAT, "fld_amount", [&](MyDataStream& s) { s.putF64(nan); }))}),
          "r.t3r: forms[0] (FrameworkSample): field fld_amount: the amount is not a finite number"},
         {fileOf({sampleFormWithFrame(frameWithEntry(FIELD_INT, "fld_answer", [](MyDataStream& s) { s.putU8(1); }))}),
