@@ -311,8 +311,11 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
         case PageRow::Specify:
         case PageRow::Field: {
             if (row.kind == PageRow::Specify) {
-                if (QWidget* w = createCellWidget(specifyLabelCell(row), form, d.formName, row.sourceLine))
+                if (QWidget* w = createCellWidget(specifyLabelCell(row), form, d.formName, row.sourceLine)) {
+                    if (auto* edit = qobject_cast<QLineEdit*>(w))
+                        edit->setPlaceholderText(QObject::tr("Description"));
                     grid->addWidget(w, r, kLabelColumn, Qt::AlignVCenter);
+                }
             } else {
                 grid->addWidget(makeLabel(row.text, "lineLabel", m_sheet), r, kLabelColumn, Qt::AlignVCenter);
             }

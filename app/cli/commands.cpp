@@ -29,6 +29,7 @@ const std::vector<const Command*>& commands()
         &newCommand,
         &formsCommand,
         &fieldsCommand,
+        &pagesCommand,
         &javaCommand,
     };
     return table;

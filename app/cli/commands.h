@@ -5,7 +5,7 @@
 
 // Each is defined in cmd_<name>.cpp.
 extern const Command calcCommand, checkCommand, rolloverCommand, convertCommand, newCommand, formsCommand,
-    fieldsCommand, javaCommand;
+    fieldsCommand, javaCommand, pagesCommand;
 
 const std::vector<const Command*>& commands();
 const Command* findCommand(const QString& name);

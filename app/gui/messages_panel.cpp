@@ -1,7 +1,6 @@
 #include "app/gui/messages_panel.h"
 
 #include "app/gui/message_fields.h"
-#include "framework/form.h"
 
 namespace {
 constexpr int kFormIndexRole = Qt::UserRole;
@@ -20,14 +19,13 @@ MessagesPanel::MessagesPanel(ReturnSession& session, QWidget* parent) : QListWid
 void MessagesPanel::refresh()
 {
     clear();
-    const QVector<ValidationMessage> messages = m_session.validate();
+    const std::vector<ValidationMessage> messages = m_session.validate();
     for (const ValidationMessage& m : messages) {
-        CTaxData_Form* form = m_session.taxReturn().form(m.formIndex);
-        auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(m_session.formTitle(m.formIndex), m.text), this);
-        item->setData(kFormIndexRole, m.formIndex);
-        item->setData(kFieldRole, fieldOfMessage(form->shortClassName(), m.text));
+        auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(m_session.formTitle(m.index), m.text), this);
+        item->setData(kFormIndexRole, m.index);
+        item->setData(kFieldRole, fieldOfMessage(m.form, m.text));
     }
-    if (messages.isEmpty())
+    if (messages.empty())
         addItem(tr("No messages: the return is ready to file."));
 }
 

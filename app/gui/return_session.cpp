@@ -7,8 +7,6 @@
 #include "returns/t3ret.h"
 #include "taxcalc/sch11.h"
 
-#include <list>
-
 ReturnSession::ReturnSession(const FormCatalogue& catalogue, QObject* parent)
     : QObject(parent), m_catalogue(catalogue)
 {
@@ -65,18 +63,6 @@ void ReturnSession::recalculate()
 {
     calculateReturn(m_return);
     emit recalculated();
-}
-
-QVector<ValidationMessage> ReturnSession::validate()
-{
-    QVector<ValidationMessage> out;
-    for (int i = 0; i < m_return.size(); ++i) {
-        std::list<CString> messages;
-        m_return.form(i)->Validate(0, messages);
-        for (const CString& m : messages)
-            out.push_back({i, m});
-    }
-    return out;
 }
 
 QString ReturnSession::formTitle(int formIndex) const

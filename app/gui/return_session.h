@@ -5,17 +5,12 @@
 #include "framework/page_base.h"
 #include "host/form_catalogue.h"
 #include "host/tax_return.h"
+#include "host/validation.h"
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 #include <QVector>
-
-// A validation message with the form that gave it.
-struct ValidationMessage {
-    int formIndex = -1;
-    QString text;
-};
 
 class ReturnSession : public QObject {
     Q_OBJECT
@@ -44,7 +39,7 @@ public:
     // Runs the calculation engine over the whole return and tells the views.
     void recalculate();
     // Every form's validation messages, in form order.
-    QVector<ValidationMessage> validate();
+    std::vector<ValidationMessage> validate() const { return validateReturn(m_return); }
 
     // A title for people: the form's own name where it has one, else its
     // catalogue title (with its number when the class appears more than once).

@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.bash" "$@"
 run --help
 expect_rc 0
 expect_out_has "Usage: trustella COMMAND"
-for c in calc check netfile efile rollover convert new forms fields java; do
+for c in calc check netfile efile rollover convert new forms fields pages java; do
     run "$c" --help
     expect_rc 0
     [[ "$(head -n 1 <<<"$out")" == "Usage: trustella $c"* ]] || fail "$c --help: usage line"
