@@ -3,6 +3,8 @@
 #include "framework/datastream.h"
 #include "framework/form.h"
 
+#include <QLocale>
+
 #include <cmath>
 #include <cstring>
 
@@ -104,7 +106,8 @@ bool CFloatField::sameValue(const CField& other) const
 
 QString CFloatField::toText() const
 {
-    return QString::number(m_value, 'g', 17);
+    // The shortest text that reads back as the same double ("1234.56", not "1234.5599999999999").
+    return QString::number(m_value, 'g', QLocale::FloatingPointShortest);
 }
 
 bool CFloatField::fromText(const QString& text)

@@ -93,6 +93,20 @@ TEST(FieldValues, TextAssignmentKeepsTheWholeTextAndClippedAssignmentCuts)
     EXPECT_EQ(f.fld_name.value(), QStringLiteral("ABCDEFGHIJ"));
 }
 
+TEST(FieldValues, AmountTextIsTheShortestThatReadsBackExactly)
+{
+    CFloatField f(0.0, 0);
+    const double values[] = {1234.56, 0.1 + 0.2, -0.0049999999, 1e-300, 98765432.1};
+    for (double v : values) {
+        f = v;
+        CFloatField back(0.0, 0);
+        ASSERT_TRUE(back.fromText(f.toText())) << f.toText().toStdString();
+        EXPECT_EQ(back.value(), v) << f.toText().toStdString();
+    }
+    f = 1234.56;
+    EXPECT_EQ(f.toText(), QStringLiteral("1234.56"));
+}
+
 TEST(FieldValues, DateMovesOneYearLaterAndClears)
 {
     TaxData_FrameworkSample f;
