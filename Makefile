@@ -1,10 +1,11 @@
 # Wraps CMake: `make demo` and `make test` work on a fresh Debian machine.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build test demo bench test-asan clean
+.PHONY: all deps configure build test demo bench test-asan fuzz clean
 
 all: build
 
@@ -31,6 +32,12 @@ test-asan: deps
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j$(JOBS)
 
+# The libFuzzer programs (clang); docs/fuzzing.md says how to run them.
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRUSTELLA_FUZZ=ON \
+	       -DTRUSTELLA_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzzers
+
 demo: build
 	@tools/demo.sh $(BUILD)
 
@@ -39,4 +46,4 @@ bench: build
 	@$(BUILD)/bench/trustella_bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
