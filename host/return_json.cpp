@@ -243,7 +243,7 @@ TaxReturn returnFromJson(const std::string& text, const QString& source, const F
     json doc;
     try {
         doc = json::parse(text);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {
         // "[json.exception.parse_error.101] parse error at line 2, column 5: ..." without the tag
         std::string what = e.what();
         const size_t tagEnd = what.find("] ");
