@@ -1,21 +1,5 @@
 #include "commands.h"
 
-namespace {
-// The e-filing subcommands until their handlers land.
-int notAvailableYet(const Invocation& args)
-{
-    throw InputError(QStringLiteral("%1 output is not available yet").arg(QLatin1String(args.command().name)));
-}
-const Command netfileCommand{
-    "netfile", "print every form's Netfile field records", "FILE [--json]",
-    "Reads a return, calculates it and prints each form's Netfile field records, one line \"CLASS CODE VALUE\" "
-    "per record.",
-    {{nullptr, "--json", nullptr, "print the records as JSON"}}, 1, 1, &notAvailableYet};
-const Command efileCommand{"efile", "print the JSON filing document", "FILE",
-                           "Reads a return, calculates it and prints its JSON filing document.",
-                           {}, 1, 1, &notAvailableYet};
-}  // namespace
-
 const std::vector<const Command*>& commands()
 {
     // In the order of `trustella --help`.

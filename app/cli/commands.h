@@ -4,8 +4,8 @@
 #include "cli.h"
 
 // Each is defined in cmd_<name>.cpp.
-extern const Command calcCommand, checkCommand, rolloverCommand, convertCommand, newCommand, formsCommand,
-    fieldsCommand, javaCommand, pagesCommand;
+extern const Command calcCommand, checkCommand, netfileCommand, efileCommand, rolloverCommand, convertCommand,
+    newCommand, formsCommand, fieldsCommand, javaCommand, pagesCommand;
 
 const std::vector<const Command*>& commands();
 const Command* findCommand(const QString& name);
