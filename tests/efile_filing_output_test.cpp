@@ -116,21 +116,6 @@ TEST(FilingOutput, DocumentWithoutAuthorizationOrWithoutReturn)
 }
 
 
-TEST(FilingOutput, AWholeReturnFileInItsOrder)
-{
-    TaxReturn ret;
-    auto* sch11 = static_cast<TaxData_Sch11*>(ret.add(std::make_unique<TaxData_Sch11>()));
-    auto* t3 = static_cast<TaxData_T3Ret*>(ret.add(std::make_unique<TaxData_T3Ret>()));
-    sch11->fld_11191.store(99.5);
-    t3->fld_net_inc.store(-1.5);
-    const std::vector<FormNetfileRecords> sets = collectNetfileRecords(ret);
-    EXPECT_EQ(netfileRecordsText(sets), "Sch11 11191 100\nT3Ret 50 -2\n");
-    json doc;
-    QString error;
-    ASSERT_TRUE(buildFilingDocument(ret, doc, error));
-    EXPECT_EQ(doc["return"]["firstTimeFilerIndicator"], false);
-}
-
 
 // A flat-rate trust in Ontario: its records after a calculation carry the
 // engine's results (Schedule 9's allocation on line 471, Schedule 11's tax on line 81).

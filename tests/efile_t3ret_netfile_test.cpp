@@ -129,24 +129,6 @@ TEST(T3RetNetfile, SeventyLinesWithTheirCodesAndFormats)
     EXPECT_EQ(write(r, ctx), expected);
 }
 
-TEST(T3RetNetfile, KeysRunInNumericOrder)
-{
-    T r;
-    for (const Line& line : kLines)
-        (r.*line.field).store(1000.0);
-    NetfileGenObjParamStruct ctx;
-    std::vector<std::string> keys;
-    for (const auto& entry : write(r, ctx))
-        keys.push_back(entry.first);
-    const std::vector<std::string> expected = {
-        "01", "02", "03", "04", "05", "06", "07", "09", "10", "11", "13", "19", "20", "21", "22",
-        "23", "25", "40", "43", "44", "47", "49", "50", "51", "52", "54", "55", "56", "80", "81",
-        "82", "83", "84", "85", "86", "87", "88", "89", "90", "91", "94", "96", "97", "99", "101",
-        "471", "472", "541", "542", "543", "544", "545", "547", "549", "881", "901", "903", "911",
-        "912", "913", "914", "915", "916", "917", "918", "920", "921", "922", "923", "924"};
-    EXPECT_EQ(keys, expected);
-}
-
 TEST(T3RetNetfile, EmptyReturnWritesNothingAndWritingTwiceGivesTheSameSet)
 {
     T r;
