@@ -158,6 +158,14 @@ double MyDataStream::getF64()
 }
 std::string MyDataStream::getText(size_t maxBytes)
 {
+    return std::string(viewText(maxBytes));
+}
+std::string MyDataStream::getBytes(size_t size)
+{
+    return std::string(viewBytes(size));
+}
+std::string_view MyDataStream::viewText(size_t maxBytes)
+{
     const size_t size = getU32();
     if (!ok())
         return {};
@@ -165,13 +173,13 @@ std::string MyDataStream::getText(size_t maxBytes)
         fail("text of " + std::to_string(size) + " bytes is longer than allowed");
         return {};
     }
-    return getBytes(size);
+    return viewBytes(size);
 }
-std::string MyDataStream::getBytes(size_t size)
+std::string_view MyDataStream::viewBytes(size_t size)
 {
     if (!need(size))
         return {};
-    std::string out(m_buf.data() + m_pos, size);
+    const std::string_view out(m_buf.data() + m_pos, size);
     m_pos += size;
     return out;
 }

@@ -57,6 +57,9 @@ public:
     double getF64();
     std::string getText(size_t maxBytes = 1u << 28);
     std::string getBytes(size_t size);
+    // The same without a copy: views into the stream, valid while it lives.
+    std::string_view viewText(size_t maxBytes = 1u << 28);
+    std::string_view viewBytes(size_t size);
     void skip(size_t size);
 
     bool ok() const { return m_error.empty(); }

@@ -58,15 +58,15 @@ void CField::Serialize(unsigned /*version*/, MyDataStream& ar)
         return;
     }
     const int storedKind = ar.getU8();
-    const std::string storedName = ar.getBytes(ar.getU8());
+    const std::string_view storedName = ar.viewBytes(ar.getU8());
     if (!ar.ok())
         return;
     if (storedName != m_name) {
-        ar.fail("expected field " + std::string(m_name) + ", found " + storedName);
+        ar.fail("expected field " + std::string(m_name) + ", found " + std::string(storedName));
         return;
     }
     if (storedKind != kind()) {
-        ar.fail("field " + storedName + " is stored as " +
+        ar.fail("field " + std::string(storedName) + " is stored as " +
                 (isKnownKind(storedKind) ? kindName(ENUMTYPE_FIELD(storedKind)) : "an unknown kind") +
                 ", expected " + kindName(kind()));
         return;
@@ -134,7 +134,7 @@ CPercentField::CPercentField(double def, int lineNum, int /*flag*/, unsigned att
 // ---- texts
 
 CStringField::CStringField(int /*flag*/, const char* def, int maxLen, unsigned attrWord)
-    : CValueField(0, attrWord, QString::fromUtf8(def)), m_maxLen(maxLen)
+    : CValueField(0, attrWord, *def ? QString::fromUtf8(def) : QString()), m_maxLen(maxLen)  // most start empty: no allocation
 {
 }
 
@@ -154,7 +154,7 @@ void CStringField::writeValue(MyDataStream& ar) const
 
 void CStringField::readValue(MyDataStream& ar)
 {
-    const std::string utf8 = ar.getText();
+    const std::string_view utf8 = ar.viewText();
     if (!ar.ok())
         return;
     m_value = QString::fromUtf8(utf8.data(), int(utf8.size()));

@@ -178,16 +178,16 @@ int CTaxData_Form::SerializeFields(unsigned int version, MyDataStream& ar)
     }
     for (uint32_t i = 0; i < count; ++i) {
         const int kind = ar.getU8();
-        const std::string name = ar.getBytes(ar.getU8());
+        const std::string_view name = ar.viewBytes(ar.getU8());
         if (!ar.ok())
             return -1;
         CField* target = i < m_fields.size() && name == m_fields[i]->name() ? m_fields[i] : findField(name);
         if (!target) {
-            ar.fail("unknown field " + name);
+            ar.fail("unknown field " + std::string(name));
             return -1;
         }
         if (target->kind() != kind) {
-            ar.fail("field " + name + " is stored as " +
+            ar.fail("field " + std::string(name) + " is stored as " +
                     (CField::isKnownKind(kind) ? CField::kindName(ENUMTYPE_FIELD(kind)) : "an unknown kind") +
                     ", expected " + CField::kindName(target->kind()));
             return -1;
