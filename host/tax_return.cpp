@@ -1,14 +1,6 @@
 #include "host/tax_return.h"
 
 #include <cmath>
-#include <map>
-
-namespace {
-bool sameClass(const CTaxData_Form& a, const CTaxData_Form& b)
-{
-    return a.metaObject() == b.metaObject();
-}
-}  // namespace
 
 std::vector<CTaxData_Form*> TaxReturn::formPointers() const
 {
@@ -29,11 +21,7 @@ int TaxReturn::indexOf(const CTaxData_Form* form) const
 
 CTaxData_Form* TaxReturn::add(std::unique_ptr<CTaxData_Form> form)
 {
-    int seq = 1;
-    for (const auto& f : m_forms)
-        if (sameClass(*f, *form))
-            ++seq;
-    form->setSeqNum(seq);
+    form->setSeqNum(++m_countByClass[form->metaObject()]);
     m_forms.push_back(std::move(form));
     return m_forms.back().get();
 }
@@ -48,9 +36,9 @@ std::unique_ptr<CTaxData_Form> TaxReturn::remove(int index)
 
 void TaxReturn::renumber()
 {
-    std::map<const QMetaObject*, int> counts;
+    m_countByClass.clear();
     for (const auto& f : m_forms)
-        f->setSeqNum(++counts[f->metaObject()]);
+        f->setSeqNum(++m_countByClass[f->metaObject()]);
 }
 
 const CField* firstNonFiniteAmount(const CTaxData_Form& form)

@@ -4,6 +4,7 @@
 
 #include "framework/form.h"
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -53,6 +54,9 @@ public:
 
 private:
     FormList m_forms;
+    // Forms of each class in the list, so that adding to a return of
+    // thousands of slips stays linear.
+    std::map<const QMetaObject*, int> m_countByClass;
 };
 
 // The first amount or percentage field of `form` that holds NaN or an

@@ -67,6 +67,7 @@ TEST(TaxReturn, NumbersFormsWithinTheirClass)
     EXPECT_EQ(b->seqNum(), 1);
     EXPECT_EQ(c->seqNum(), 2);
     EXPECT_EQ(ret.indexOf(a), -1);
+    EXPECT_EQ(ret.add(std::make_unique<TaxData_FrameworkSample>())->seqNum(), 3);  // counted after the removal
 }
 
 TEST(TaxReturn, FindsTheFirstAndAllFormsOfAClass)
