@@ -114,6 +114,10 @@ public class ReturnReader
         }
         if (!frame.atEnd())
             throw new IOException(where + "bytes remain after the form's data");
+        for (Field f : form.data.getFields())
+            if (f instanceof StringField && ((StringField) f).getValue().length() > ((StringField) f).getMaxLength())
+                throw new IOException(where + "field " + f.getName() + ": the text is longer than "
+                                      + ((StringField) f).getMaxLength() + " characters");
         return form;
     }
 
