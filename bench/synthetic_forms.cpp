@@ -1,5 +1,7 @@
 #include "bench/synthetic_forms.h"
 
+#include "host/return_file.h"
+
 std::vector<std::unique_ptr<TaxData_TaxNote>> makeTaxNotes(int count)
 {
     std::vector<std::unique_ptr<TaxData_TaxNote>> notes;
@@ -8,12 +10,25 @@ std::vector<std::unique_ptr<TaxData_TaxNote>> makeTaxNotes(int count)
         auto note = std::make_unique<TaxData_TaxNote>();
         note->box_name = QStringLiteral("Investment counsel fees, account %1").arg(n);
         for (int box = 1; box <= 15; ++box) {
-            auto* spec = static_cast<CStringField*>(note->findField(QStringLiteral("box_spec_%1").arg(box).toLatin1().constData()));
-            *spec = QStringLiteral("Quarter %1 statement, portfolio manager fee").arg(box);
-            auto* amount = const_cast<CFloatField*>(note->amountBox(box));
-            amount->store(1234.56 * box + n * 0.01);
+            const QByteArray spec = QStringLiteral("box_spec_%1").arg(box).toLatin1();
+            *static_cast<CStringField*>(note->findField(spec.constData())) =
+                QStringLiteral("Quarter %1 statement, portfolio manager fee").arg(box);
+            const_cast<CFloatField*>(note->amountBox(box))->store(1234.56 * box + n * 0.01);
         }
         notes.push_back(std::move(note));
     }
     return notes;
+}
+
+TaxReturn loadSampleReturn()
+{
+    return loadReturn(QStringLiteral(TRUSTELLA_SOURCE_DIR "/examples/testamentary-trust-2024.json"));
+}
+
+TaxReturn makeLargeReturn(int notes)
+{
+    TaxReturn ret = loadSampleReturn();
+    for (auto& note : makeTaxNotes(notes))
+        ret.add(std::move(note));
+    return ret;
 }

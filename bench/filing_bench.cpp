@@ -1,0 +1,45 @@
+// Filing output of a calculated large return: every form's Netfile records
+// as text, and the JSON filing document.
+#include "bench/synthetic_forms.h"
+#include "host/calc_engine.h"
+#include "host/filing_output.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr int kLargeReturnNotes = 10000;
+
+TaxReturn calculatedLargeReturn()
+{
+    TaxReturn ret = makeLargeReturn(kLargeReturnNotes);
+    calculateReturn(ret);
+    return ret;
+}
+
+void BM_NetfileRecordsOfLargeReturn(benchmark::State& state)
+{
+    const TaxReturn ret = calculatedLargeReturn();
+    for (auto _ : state) {
+        const QString text = netfileRecordsText(collectNetfileRecords(ret));
+        benchmark::DoNotOptimize(text.constData());
+    }
+}
+
+void BM_FilingDocumentOfLargeReturn(benchmark::State& state)
+{
+    const TaxReturn ret = calculatedLargeReturn();
+    for (auto _ : state) {
+        json doc;
+        QString error;
+        if (!buildFilingDocument(ret, doc, error)) {
+            state.SkipWithError(error.toStdString().c_str());
+            return;
+        }
+        const std::string text = doc.dump();
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+}  // namespace
+
+BENCHMARK(BM_NetfileRecordsOfLargeReturn)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilingDocumentOfLargeReturn)->Unit(benchmark::kMillisecond);
