@@ -263,8 +263,21 @@ void CDateField::readValue(MyDataStream& ar)
 // ---- date and time
 
 CDateTimeField::CDateTimeField(const QDateTime& def, unsigned attrWord)
-    : CField(0, attrWord), m_date(def.date()), m_time(def.time()), m_default(def)
+    : CField(0, attrWord), m_default(def)
 {
+    set(def.date(), def.time());
+    m_default = QDateTime(m_date, m_time);
+}
+
+void CDateTimeField::set(const QDate& d, const QTime& t)
+{
+    m_date = d;
+    if (!d.isValid())
+        m_time = QTime();
+    else if (!t.isValid())
+        m_time = QTime(0, 0);
+    else
+        m_time = QTime(t.hour(), t.minute(), t.second());
 }
 
 void CDateTimeField::copyValueFrom(const CField& other)
@@ -299,8 +312,7 @@ bool CDateTimeField::fromText(const QString& text)
     const QDateTime dt = QDateTime::fromString(t, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     if (!dt.isValid())
         return false;
-    m_date = dt.date();
-    m_time = dt.time();
+    set(dt.date(), dt.time());
     return true;
 }
 
@@ -320,5 +332,5 @@ void CDateTimeField::readValue(MyDataStream& ar)
         ar.fail("field " + std::string(name()) + " holds an invalid date and time");
         return;
     }
-    m_time = ms < 0 ? QTime() : QTime::fromMSecsSinceStartOfDay(ms);
+    set(m_date, ms < 0 ? QTime() : QTime::fromMSecsSinceStartOfDay(ms));
 }

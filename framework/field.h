@@ -266,12 +266,14 @@ public:
     CDateTimeField(FieldSlot slot, A... args) : CDateTimeField(args...) { slot.attach(this); }
     CDateTimeField(const CDateTimeField&) = default;
 
-    CDateTimeField& operator=(const QDateTime& v) { m_date = v.date(); m_time = v.time(); return *this; }
+    // Held to the second, and without a time when there is no date, so that
+    // every stored form and the JSON text "yyyy-MM-ddTHH:mm:ss" carry the same value.
+    CDateTimeField& operator=(const QDateTime& v) { set(v.date(), v.time()); return *this; }
     CDateTimeField& operator=(const CDateTimeField& other) { m_date = other.m_date; m_time = other.m_time; return *this; }
     QDateTime value() const { return QDateTime(m_date, m_time); }
     const QDate& date() const { return m_date; }
     const QTime& time() const { return m_time; }
-    void setDate(const QDate& d) { m_date = d; }  // keeps the time
+    void setDate(const QDate& d) { set(d, m_time); }  // keeps the time
     bool IsValid() const { return m_date.isValid(); }
 
     ENUMTYPE_FIELD kind() const override { return FIELD_DATETIME; }
@@ -285,6 +287,8 @@ public:
     void readValue(MyDataStream& ar) override;
 
 private:
+    void set(const QDate& d, const QTime& t);
+
     QDate m_date;
     QTime m_time;
     QDateTime m_default;
