@@ -1,8 +1,10 @@
 // Fuzz target: one form's stored data. The input is a line naming the form
 // class as the return file does ("T3Ret", or "Slip_T3 1" with the creator's
-// argument), then the bytes of one stored frame. Loading must refuse bad data
-// with a message and never crash; data that loads must store and load again
-// to an equal form with identical bytes.
+// argument), then the bytes of one stored frame, whose checksum the target
+// makes to match so that mutations reach the form. Loading must refuse bad
+// data with a message and never crash; data that loads must store and load
+// again to an equal form with identical bytes.
+#include "fuzz/checksum_repair.h"
 #include "fuzz/fuzz_checks.h"
 #include "framework/datastream.h"
 #include "host/form_catalogue.h"
@@ -34,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int arg = header.section(QLatin1Char(' '), 1, 1).toInt();
 
     std::unique_ptr<CTaxData_Form> form = formClass->create(arg);
-    MyDataStream in = MyDataStream::forLoading(input.substr(newline + 1));
+    const std::string frame = withRepairedFrame(std::string(input.substr(newline + 1)));
+    MyDataStream in = MyDataStream::forLoading(frame);
     if (!in.ok())
         return 0;
     const int rc = form->Serialize(in.version(), CString(), in);
