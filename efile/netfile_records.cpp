@@ -75,6 +75,7 @@ void writeNetfileAmount(NetfileRecordMap& records, int code, double amount, Netf
     case NetfileFormat::W: written = netfileWholeDollars(amount, value); break;
     case NetfileFormat::C: written = netfileCents(amount, value); break;
     case NetfileFormat::M: value = netfileAtLeastOneDollar(amount); written = true; break;
+    default: break;
     }
     if (written)
         records[netfileCodeText(code)] = value;
@@ -96,6 +97,31 @@ void writeNetfileFlag(NetfileRecordMap& records, int code, bool set)
 void writeNetfileText(NetfileRecordMap& records, int code, const CString& text)
 {
     records[netfileCodeText(code)] = text;
+}
+
+void writeDeclaredRecord(const CField& field, NetfileRecordMap& records)
+{
+    const int code = field.netfileCode();
+    switch (field.netfileFormat()) {
+    case NetfileFormat::None: return;
+    case NetfileFormat::Y: writeNetfileYesNo(records, code, static_cast<const CIntField&>(field).value()); return;
+    case NetfileFormat::F: writeNetfileFlag(records, code, static_cast<const CBoolField&>(field).value()); return;
+    default:
+        writeNetfileAmount(records, code, static_cast<const CFloatField&>(field).value(), field.netfileFormat());
+    }
+}
+
+void writeDeclaredRecords(const CTaxData_Form& form, NetfileRecordMap& records)
+{
+    for (const CField* field : form.fields())
+        writeDeclaredRecord(*field, records);
+}
+
+int CTaxData_Form::WriteNetfile(unsigned char /*purpose*/, NetfileGenObjParamStruct* ctx)
+{
+    if (ctx)
+        writeDeclaredRecords(*this, ctx->records);
+    return 0;
 }
 
 // ---- line stream

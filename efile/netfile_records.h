@@ -4,18 +4,10 @@
 #pragma once
 
 #include "framework/field.h"
+#include "framework/form.h"
 #include "framework/netfile.h"
 
 #include <cstdio>
-#include <initializer_list>
-
-// Amount formats of the field-record set. The other formats have their own
-// writers: yes/no answers (Y), flags (F) and texts such as dates (D).
-enum class NetfileFormat {
-    W,  // whole dollars, half away from zero; left out when it rounds to 0
-    C,  // dollars and cents, "12.50"; left out below 0.01
-    M,  // whole dollars, at least "1"; always written
-};
 
 // "01" .. "09", then the code as is.
 std::string netfileCodeText(int code);
@@ -28,6 +20,7 @@ CString netfileAtLeastOneDollar(double amount);
 bool netfileYesNo(int stored, CString& out);
 
 // Writing one record: the value format's test, then insert or replace.
+// Amount formats: W, C and M.
 void writeNetfileAmount(NetfileRecordMap& records, int code, double amount, NetfileFormat format);
 // Y: an answer stored 0 or 1 writes "1" or "2"; any other value nothing.
 void writeNetfileYesNo(NetfileRecordMap& records, int code, int stored);
@@ -36,34 +29,13 @@ void writeNetfileFlag(NetfileRecordMap& records, int code, bool set);
 // D and other texts: written always, as given.
 void writeNetfileText(NetfileRecordMap& records, int code, const CString& text);
 
-// A row of a form's record table: code, the field read, its format.
-template <class Form>
-struct NetfileAmountRow {
-    int code;
-    CFloatField Form::*field;
-    NetfileFormat format;
-};
-template <class Form>
-struct NetfileYesNoRow {
-    int code;
-    CIntField Form::*field;
-};
-
-template <class Form>
-void writeNetfileRows(const Form& form, NetfileRecordMap& records,
-                      std::initializer_list<NetfileAmountRow<Form>> rows)
-{
-    for (const auto& row : rows)
-        writeNetfileAmount(records, row.code, (form.*row.field).value(), row.format);
-}
-
-template <class Form>
-void writeNetfileRows(const Form& form, NetfileRecordMap& records,
-                      std::initializer_list<NetfileYesNoRow<Form>> rows)
-{
-    for (const auto& row : rows)
-        writeNetfileYesNo(records, row.code, (form.*row.field).value());
-}
+// The records a form's field declarations carry, in registry order: each
+// field declared with a Netfile format, under its code. A form's WriteNetfile
+// writes these (the base class does it) and adds only what is more than
+// "this field under this code".
+void writeDeclaredRecords(const CTaxData_Form& form, NetfileRecordMap& records);
+// One declared field's record (nothing when the field has no format).
+void writeDeclaredRecord(const CField& field, NetfileRecordMap& records);
 
 // The line stream: each record goes to `out` as one line (when there is a
 // stream) and into the typed record map under "code-1".

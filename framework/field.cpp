@@ -8,10 +8,39 @@
 #include <cmath>
 #include <cstring>
 
-void FieldSlot::attach(CField* field) const
+void FieldSlot::attach(CField* field, const FieldTag& tag) const
 {
     field->m_name = name;
+    field->m_craLine = tag.line;
+    field->m_netfileFormat = tag.format;
+    field->m_netfileCode = tag.format == NetfileFormat::None ? 0 : tag.code ? tag.code : codeInName(name);
+    if (!fitsKind(tag.format, field->kind()) || (tag.format != NetfileFormat::None && field->m_netfileCode <= 0))
+        qFatal("field %s: its Netfile record does not fit the field", name);
     form->registerField(field);
+}
+
+// Amount formats on amounts, Y on answers, F on yes/no flags.
+bool FieldSlot::fitsKind(NetfileFormat format, ENUMTYPE_FIELD kind)
+{
+    switch (format) {
+    case NetfileFormat::None: return true;
+    case NetfileFormat::Y: return kind == FIELD_INT;
+    case NetfileFormat::F: return kind == FIELD_BOOL;
+    default: return kind == FIELD_FLOAT || kind == FIELD_PERCENT;
+    }
+}
+
+// "fld_9211" -> 9211; 0 when the name carries no code.
+int FieldSlot::codeInName(const char* name)
+{
+    const char* digits = std::strncmp(name, "fld_", 4) == 0 ? name + 4 : name;
+    int code = 0;
+    for (const char* c = digits; *c; ++c) {
+        if (*c < '0' || *c > '9')
+            return 0;
+        code = code * 10 + (*c - '0');
+    }
+    return code;
 }
 
 const char* CField::kindName(ENUMTYPE_FIELD kind)

@@ -35,12 +35,43 @@ constexpr unsigned FIELD_ATTR_PERCENT = 0x10142;
 // (every current field is present in all versions).
 constexpr unsigned FIELD_ALL_VERSIONS = 0x0FFFFFFF;
 
+// How a field's value goes into the Netfile field-record set.
+enum class NetfileFormat : uint8_t {
+    None,
+    W,  // whole dollars, half away from zero; left out when it rounds to 0
+    C,  // dollars and cents, "12.50"; left out below 0.01
+    M,  // whole dollars, at least "1"; always written
+    Y,  // a two-way answer stored 0 or 1, written "1" or "2"
+    F,  // a yes/no flag, written "1" when set
+};
+
+// What a field stands for on the printed form and in the filing: its CRA
+// line or box code and its Netfile record (declared with CTaxData_Form::Line
+// and CTaxData_Form::Record, form.h).
+struct FieldTag {
+    const char* line = nullptr;  // CRA line or box code as printed, or nullptr
+    int code = 0;                // Netfile record code; 0 with a format: the number in the field's name
+    NetfileFormat format = NetfileFormat::None;
+};
+
+// A total the form computes itself: never typed, shown read-only.
+struct ComputedTotal {};
+
 // Passed by the FLD macro: registers the field with its form under its name.
 struct FieldSlot {
     CTaxData_Form* form;
     const char* name;
-    void attach(CField* field) const;
+    void attach(CField* field, const FieldTag& tag = FieldTag{}) const;
+    static int codeInName(const char* name);
+    static bool fitsKind(NetfileFormat format, ENUMTYPE_FIELD kind);
 };
+
+// The constructors a field kind takes from the FLD macro: with or without a tag.
+#define FIELD_SLOT_CONSTRUCTORS(Kind)                                                                   \
+    template <class... A>                                                                               \
+    Kind(FieldSlot slot, A... args) : Kind(args...) { slot.attach(this); }                            \
+    template <class... A>                                                                               \
+    Kind(FieldSlot slot, FieldTag tag, A... args) : Kind(args...) { slot.attach(this, tag); }
 
 class CField {
 public:
@@ -49,6 +80,11 @@ public:
     const char* name() const { return m_name; }
     int lineNum() const { return m_lineNum; }
     unsigned attr() const { return m_attr; }
+    // The CRA line or box code the field stands for ("56", "3A"), or "".
+    const char* craLine() const { return m_craLine ? m_craLine : ""; }
+    // Its Netfile record: code (0 when it has none) and value format.
+    int netfileCode() const { return m_netfileCode; }
+    NetfileFormat netfileFormat() const { return m_netfileFormat; }
 
     virtual ENUMTYPE_FIELD kind() const = 0;
     virtual void reset() = 0;                 // back to the default
@@ -79,8 +115,11 @@ protected:
 private:
     friend struct FieldSlot;
     const char* m_name = "";
+    const char* m_craLine = nullptr;
     int m_lineNum;
     unsigned m_attr;
+    int m_netfileCode = 0;
+    NetfileFormat m_netfileFormat = NetfileFormat::None;
 };
 
 // The value plumbing that every single-value kind shares.
@@ -117,8 +156,9 @@ public:
     // (decimals shown, 0 = two), bAllowNegative, attribute word.
     CFloatField(int bInput, double def, int lineNum, int bComputed, int attribute, int bAllowNegative,
                 unsigned attrWord);
-    template <class... A>
-    CFloatField(FieldSlot slot, A... args) : CFloatField(args...) { slot.attach(this); }
+    // A computed total: the long form (0, 0.0, 0, 1, 0, 0, 0x10000).
+    explicit CFloatField(ComputedTotal) : CFloatField(0, 0.0, 0, 1, 0, 0, FIELD_ATTR_DEFAULT) {}
+    FIELD_SLOT_CONSTRUCTORS(CFloatField)
     CFloatField(const CFloatField&) = default;
 
     CFloatField& operator=(double v) { m_value = v; return *this; }
@@ -146,8 +186,7 @@ protected:
 class CPercentField : public CFloatField {
 public:
     CPercentField(double def = 0.0, int lineNum = 0, int flag = 0, unsigned attrWord = FIELD_ATTR_DEFAULT);
-    template <class... A>
-    CPercentField(FieldSlot slot, A... args) : CPercentField(args...) { slot.attach(this); }
+    FIELD_SLOT_CONSTRUCTORS(CPercentField)
     CPercentField(const CPercentField&) = default;
     CPercentField& operator=(double v) { m_value = v; return *this; }
     CPercentField& operator=(const CPercentField& other) { m_value = other.m_value; return *this; }
@@ -157,8 +196,7 @@ public:
 class CStringField : public CValueField<QString, FIELD_STRING> {
 public:
     CStringField(int flag = 0, const char* def = "", int maxLen = 80, unsigned attrWord = FIELD_ATTR_DEFAULT);
-    template <class... A>
-    CStringField(FieldSlot slot, A... args) : CStringField(args...) { slot.attach(this); }
+    FIELD_SLOT_CONSTRUCTORS(CStringField)
     CStringField(const CStringField&) = default;
 
     // Assignment keeps the whole text: the maximum length limits what a user
@@ -192,8 +230,7 @@ class CIntField : public CValueField<int, FIELD_INT> {
 public:
     CIntField(int def = -1, unsigned attrWord = FIELD_ATTR_DEFAULT);
     CIntField(int lineNum, int def, unsigned attrWord);
-    template <class... A>
-    CIntField(FieldSlot slot, A... args) : CIntField(args...) { slot.attach(this); }
+    FIELD_SLOT_CONSTRUCTORS(CIntField)
     CIntField(const CIntField&) = default;
 
     CIntField& operator=(int v) { m_value = v; return *this; }
@@ -217,8 +254,7 @@ private:
 class CBoolField : public CValueField<bool, FIELD_BOOL> {
 public:
     CBoolField(bool def = false, unsigned attrWord = FIELD_ATTR_DEFAULT);
-    template <class... A>
-    CBoolField(FieldSlot slot, A... args) : CBoolField(args...) { slot.attach(this); }
+    FIELD_SLOT_CONSTRUCTORS(CBoolField)
     CBoolField(const CBoolField&) = default;
 
     CBoolField& operator=(bool v) { m_value = v; return *this; }
@@ -236,8 +272,7 @@ class CDateField : public CValueField<QDate, FIELD_DATE> {
 public:
     CDateField(const QDate& def = QDate(), unsigned attrWord = FIELD_ATTR_DEFAULT);
     CDateField(int nullDefault, unsigned attrWord) : CDateField(QDate(), attrWord) { (void)nullDefault; }
-    template <class... A>
-    CDateField(FieldSlot slot, A... args) : CDateField(args...) { slot.attach(this); }
+    FIELD_SLOT_CONSTRUCTORS(CDateField)
     CDateField(const CDateField&) = default;
 
     CDateField& operator=(const QDate& v) { m_value = v; return *this; }
@@ -262,8 +297,7 @@ class CDateTimeField : public CField {
 public:
     CDateTimeField(const QDateTime& def = QDateTime(), unsigned attrWord = FIELD_ATTR_DEFAULT);
     CDateTimeField(int nullDefault, unsigned attrWord) : CDateTimeField(QDateTime(), attrWord) { (void)nullDefault; }
-    template <class... A>
-    CDateTimeField(FieldSlot slot, A... args) : CDateTimeField(args...) { slot.attach(this); }
+    FIELD_SLOT_CONSTRUCTORS(CDateTimeField)
     CDateTimeField(const CDateTimeField&) = default;
 
     // Held to the second, and without a time when there is no date, so that

@@ -214,11 +214,6 @@ bool CTaxData_Form::IsEligibleForPurpose(unsigned char /*purpose*/, CString& /*r
     return false;
 }
 
-int CTaxData_Form::WriteNetfile(unsigned char /*purpose*/, NetfileGenObjParamStruct* /*ctx*/)
-{
-    return 0;
-}
-
 int CTaxData_Form::WriteNetfileForLoopedString(unsigned char /*purpose*/, NetfileGenObjParamStruct* /*ctx*/,
                                                int /*loop*/)
 {

@@ -8,13 +8,16 @@
 //   public:
 //       TaxData_Example() : CTaxDataBase01(99) { addFieldOldName("fld_total", "fld_old_total"); }
 //       FLD(CStringField, fld_name, 0, "", 80, 0x10000);
-//       FLD(CFloatField, fld_amount, 0.0, 10);
-//       FLD(CFloatField, fld_total, 0, 0.0, 0, 1, 0, 0, 0x10000);
+//       FLD(CFloatField, fld_amount, Line("10", W), 0.0, 10);
+//       FLD(CFloatField, fld_1234, Record(C));
+//       FLD(CFloatField, fld_total, Line("20", W), Computed);
 //   };
 //
 // Each FLD line is the one statement of a field: its member (and so its name),
-// kind and constructor arguments. Registry order, stored data, the JSON return
-// file, the Java declarations and page bindings all derive from it.
+// kind, what it stands for on the printed form and in the filing (optional,
+// first) and constructor arguments. Registry order, stored data, the JSON
+// return file, the Java declarations, page bindings and the form's Netfile
+// records all derive from it.
 #pragma once
 
 #include "framework/cstring.h"
@@ -58,6 +61,32 @@ class CTaxData_Form : public QObject {
 public:
     explicit CTaxData_Form(ENUMTYPE_FORM formType = 0);
     ~CTaxData_Form() override;
+
+    // ---- vocabulary of field declarations (FLD)
+    // Netfile value formats: whole dollars, cents, whole dollars at least one,
+    // a two-way answer ("1"/"2"), a flag ("1" when set).
+    static constexpr NetfileFormat W = NetfileFormat::W;
+    static constexpr NetfileFormat C = NetfileFormat::C;
+    static constexpr NetfileFormat M = NetfileFormat::M;
+    static constexpr NetfileFormat Y = NetfileFormat::Y;
+    static constexpr NetfileFormat F = NetfileFormat::F;
+    // CRA line "56", written under record 56 in `format` (none: no record).
+    // A line whose code is not a number ("3A", "12B") has no record.
+    static constexpr FieldTag Line(const char* line, NetfileFormat format = NetfileFormat::None)
+    {
+        int code = 0;
+        for (const char* c = line; *c; ++c) {
+            if (*c < '0' || *c > '9')
+                return FieldTag{line, 0, NetfileFormat::None};
+            code = code * 10 + (*c - '0');
+        }
+        return FieldTag{line, format == NetfileFormat::None ? 0 : code, format};
+    }
+    // A record under the code the field's name carries ("fld_9211": 9211), or under `code`.
+    static constexpr FieldTag Record(NetfileFormat format) { return FieldTag{nullptr, 0, format}; }
+    static constexpr FieldTag Record(int code, NetfileFormat format) { return FieldTag{nullptr, code, format}; }
+    // A total the form computes (the long amount form 0, 0.0, 0, 1, 0, 0, 0x10000).
+    static constexpr ComputedTotal Computed{};
 
     // ---- virtual interface, in slot order (after the QObject ones)
     virtual void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent);

@@ -1,5 +1,7 @@
 #include "framework/page_description.h"
 
+#include "framework/year_figures.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -389,7 +391,12 @@ void PageDescriptionRegistry::parseAll()
     m_pageIndex.clear();
     m_errors.clear();
     for (const Source& source : m_sources) {
-        FormPageDescriptions form = parsePageDescriptions(source.name, source.text, m_errors);
+        // The year's figures are printed from the one table that the calculations read.
+        QStringList unknownFigures;
+        const QString text = expandYearFigures(source.text, &unknownFigures);
+        for (const QString& figure : unknownFigures)
+            m_errors.append(QStringLiteral("%1: unknown year figure %2").arg(source.name, figure));
+        FormPageDescriptions form = parsePageDescriptions(source.name, text, m_errors);
         if (form.formName.isEmpty())
             continue;
         // A later source of the same form replaces the earlier one.

@@ -2,13 +2,14 @@
 
 #include "framework/datetexts.h"
 #include "framework/geo_tables.h"
+#include "framework/year_figures.h"
 
 namespace {
 // E-signatures before e-filing of trust returns began are leftovers.
 const QDate kFirstESignDate(2011, 1, 1);
-// Tax year as printed on the form and leading the document control number.
-const char* const kTaxYear = "2024";
-const char* const kDCNYearPrefix = "24";
+// Tax year as printed on the form; its last two digits lead the document control number.
+const QString kTaxYearText = QString::number(year_figures::kTaxYear);
+const QString kDCNYearPrefix = kTaxYearText.right(2);
 }  // namespace
 
 TaxData_T183Trust::TaxData_T183Trust() : CTaxDataBase01(63) {}
@@ -17,7 +18,7 @@ int TaxData_T183Trust::Calculate()
 {
     const STRUCT_COUNTRY_INFO* country = countryInfo(fld_trust_country);
     fld_trust_country.setDisplayText(country ? QString::fromUtf8(country->name) : QString());
-    fld_TaxYearPrint = kTaxYear;
+    fld_TaxYearPrint = kTaxYearText;
     CString dcn;
     getDCN(dcn);
     fld_DCNPrint.setClipped(fld_efilenum.value() + dcn);
@@ -36,7 +37,7 @@ int TaxData_T183Trust::Calculate()
 
 void TaxData_T183Trust::getDCN(CString& out) const
 {
-    out = CString(QLatin1String(kDCNYearPrefix) + fld_controlnum.value().left(6));
+    out = CString(kDCNYearPrefix + fld_controlnum.value().left(6));
 }
 
 bool TaxData_T183Trust::checkDCNStr()
@@ -71,7 +72,7 @@ int TaxData_T183Trust::Validate(unsigned char /*purpose*/, std::list<CString>& m
         messages.push_back("An invalid EFiler number is entered in form T183.");
     if (fld_represent && fld_expirydate.IsValid()) {
         const int year = fld_expirydate.year();
-        if (year != 1899 && year <= 2023)
+        if (year != 1899 && year <= year_figures::kPreviousYear)
             messages.push_back("Expiry date is not valid.");
     }
     auto answeredZeroOrOne = [](const CIntField& f) { return f == 0 || f == 1; };

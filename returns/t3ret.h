@@ -33,7 +33,6 @@ public:
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
 
     // ---- e-filing output (efile/t3ret_netfile.cpp, efile/t3ret_json.cpp)
-    int WriteNetfile(unsigned char purpose, NetfileGenObjParamStruct* ctx) override;
     int writeJsonHeader(json& doc) override;
     int writeJsonMainPart1(json& doc) override;
     // Adds the primary trustee (and the mailing address) to the "trustIdentification" object.
@@ -154,111 +153,111 @@ public:
     FLD(CIntField, fld_q_19, -1, 0x10000);            // 17
 
     // ---- Step 2, total income (return lines in comments)
-    FLD(CFloatField, fld_taxable_capgain, 0.0, 0);    // 01, Schedule 1 line 24
-    FLD(CFloatField, fld_pension_inc, 0.0, 0);        // 02
-    FLD(CFloatField, fld_total_div, 0.0, 0);          // 03, Schedule 8 line 3
-    FLD(CFloatField, fld_noneligible_div, 0.0, 0);    // 3A, Schedule 8 line 1
-    FLD(CFloatField, fld_foreign_inv, 0.0, 0);        // 04, Schedule 8 line 6
-    FLD(CFloatField, fld_other_inv, 0.0, 0);          // 05, Schedule 8 line 12
-    FLD(CFloatField, fld_total_busi, 0.0, 0);         // 96
-    FLD(CFloatField, fld_net_busi, 0.0, 0);           // 06
-    FLD(CFloatField, fld_total_farm, 0.0, 0);         // 97
-    FLD(CFloatField, fld_net_farm, 0.0, 0);           // 07
-    FLD(CFloatField, fld_total_rental, 0.0, 0);       // 99
-    FLD(CFloatField, fld_net_rental, 0.0, 0);         // 09
-    FLD(CFloatField, fld_agri2_pmt, 0.0, 0);          // 10
-    FLD(CFloatField, fld_agri2_101, 0.0, 0);          // 101
-    FLD(CFloatField, fld_deemed_disp, 0.0, 0);        // 11, T1055 line 20
-    FLD(CFloatField, fld_Line535T3Sch130, 0.0, 0);    // T3SCH130 line 535
-    FLD(CFloatField, fld_CapGainReduction, 0.0, 0);   // 13
+    FLD(CFloatField, fld_taxable_capgain, Line("01", W));  // Schedule 1 line 24
+    FLD(CFloatField, fld_pension_inc, Line("02", W));
+    FLD(CFloatField, fld_total_div, Line("03", W));  // Schedule 8 line 3
+    FLD(CFloatField, fld_noneligible_div, Line("3A"));  // Schedule 8 line 1
+    FLD(CFloatField, fld_foreign_inv, Line("04", W));  // Schedule 8 line 6
+    FLD(CFloatField, fld_other_inv, Line("05", W));  // Schedule 8 line 12
+    FLD(CFloatField, fld_total_busi, Line("96", W));
+    FLD(CFloatField, fld_net_busi, Line("06", W));
+    FLD(CFloatField, fld_total_farm, Line("97", W));
+    FLD(CFloatField, fld_net_farm, Line("07", W));
+    FLD(CFloatField, fld_total_rental, Line("99", W));
+    FLD(CFloatField, fld_net_rental, Line("09", W));
+    FLD(CFloatField, fld_agri2_pmt, Line("10", W));
+    FLD(CFloatField, fld_agri2_101, Line("101", W));
+    FLD(CFloatField, fld_deemed_disp, Line("11", W));  // T1055 line 20
+    FLD(CFloatField, fld_Line535T3Sch130);  // T3SCH130 line 535
+    FLD(CFloatField, fld_CapGainReduction, Line("13", W));
     FLD(CStringField, fld_other_spec_1, 0, "", 50, 0x10000);
-    FLD(CFloatField, fld_other_1, 0.0, 0);
+    FLD(CFloatField, fld_other_1);
     FLD(CStringField, fld_other_spec_2, 0, "", 50, 0x10000);
-    FLD(CFloatField, fld_other_2, 0.0, 0);
+    FLD(CFloatField, fld_other_2);
     FLD(CStringField, fld_other_spec_3, 0, "", 50, 0x10000);
-    FLD(CFloatField, fld_other_3, 0.0, 0);
-    FLD(CFloatField, fld_other_total, 0, 0.0, 0, 1, 0, 0, 0x10000);       // 19
-    FLD(CFloatField, fld_total_inc, 0, 0.0, 0, 1, 0, 0, 0x10000);         // 20
+    FLD(CFloatField, fld_other_3);
+    FLD(CFloatField, fld_other_total, Line("19", W), Computed);
+    FLD(CFloatField, fld_total_inc, Line("20", W), Computed);
 
     // ---- Step 3, net income
-    FLD(CFloatField, fld_total_inc1, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_charges, 0.0, 0);            // 21, Schedule 8 line 17
-    FLD(CFloatField, fld_trustee_fee, 0.0, 0);        // 22
-    FLD(CFloatField, fld_trustee_fee_notrel, 0.0, 0); // 23
-    FLD(CFloatField, fld_trustee_fee_ded, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_allow_bil, 0.0, 0);          // 25
+    FLD(CFloatField, fld_total_inc1, Computed);
+    FLD(CFloatField, fld_charges, Line("21", W));  // Schedule 8 line 17
+    FLD(CFloatField, fld_trustee_fee, Line("22", W));
+    FLD(CFloatField, fld_trustee_fee_notrel, Line("23", W));
+    FLD(CFloatField, fld_trustee_fee_ded, Computed);
+    FLD(CFloatField, fld_allow_bil, Line("25", W));
     FLD(CStringField, fld_other_ded_spec_1, 0, "", 50, 0x10000);
-    FLD(CFloatField, fld_other_ded_1, 0.0, 0);
+    FLD(CFloatField, fld_other_ded_1);
     FLD(CStringField, fld_other_ded_spec_2, 0, "", 50, 0x10000);
-    FLD(CFloatField, fld_other_ded_2, 0.0, 0);
+    FLD(CFloatField, fld_other_ded_2);
     FLD(CStringField, fld_other_ded_spec_3, 0, "", 50, 0x10000);
-    FLD(CFloatField, fld_other_ded_3, 0.0, 0);
-    FLD(CFloatField, fld_other_ded_total, 0, 0.0, 0, 1, 0, 0, 0x10000);   // 40
-    FLD(CFloatField, fld_after_40, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_line42, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_taxable_bnf, 0.0, 0);        // 43
-    FLD(CFloatField, fld_other_bnf, 0.0, 0);          // 44
-    FLD(CFloatField, fld_bnf, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_inc_b4_alc, 0, 0.0, 0, 1, 0, 0, 0x10000);
+    FLD(CFloatField, fld_other_ded_3);
+    FLD(CFloatField, fld_other_ded_total, Line("40", W), Computed);
+    FLD(CFloatField, fld_after_40, Computed);
+    FLD(CFloatField, fld_line42, Computed);
+    FLD(CFloatField, fld_taxable_bnf, Line("43", W));
+    FLD(CFloatField, fld_other_bnf, Line("44", W));
+    FLD(CFloatField, fld_bnf, Computed);
+    FLD(CFloatField, fld_inc_b4_alc, Computed);
     FLD(CBoolField, fld_overwrite_line471, false, 0x10000);
-    FLD(CFloatField, fld_line471, 0.0, 0);            // 471, Schedule 9
-    FLD(CFloatField, fld_line472, 0.0, 0);            // 472, 104(13.1) and (13.2)
-    FLD(CFloatField, fld_total_ded, 0, 0.0, 0, 1, 0, 0, 0x10000);         // 47
-    FLD(CFloatField, fld_inc_after_alc, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_gross_div, 0, 0.0, 0, 1, 0, 0, 0x10000);         // 49, Schedule 8 line 32
-    FLD(CFloatField, fld_net_inc, 0, 0.0, 0, 1, 0, 0, 0x10000);           // 50
-    FLD(CFloatField, fld_net_inc_1, 0, 0.0, 0, 1, 0, 0, 0x10000);
+    FLD(CFloatField, fld_line471, Line("471", W));  // Schedule 9
+    FLD(CFloatField, fld_line472, Line("472", W));  // 104(13.1) and (13.2)
+    FLD(CFloatField, fld_total_ded, Line("47", W), Computed);
+    FLD(CFloatField, fld_inc_after_alc, Computed);
+    FLD(CFloatField, fld_gross_div, Line("49", W), Computed);  // Schedule 8 line 32
+    FLD(CFloatField, fld_net_inc, Line("50", W), Computed);
+    FLD(CFloatField, fld_net_inc_1, Computed);
 
     // ---- Step 4, taxable income
-    FLD(CFloatField, fld_noncap_loss, 0.0, 0);            // 51
-    FLD(CFloatField, fld_netcap_loss, 0.0, 0);            // 52
-    FLD(CFloatField, fld_foreignIncomeExempt, 0.0, 0);    // 541
-    FLD(CFloatField, fld_nonProfitOrg, 0.0, 0);           // 542
-    FLD(CFloatField, fld_farmingFishing, 0.0, 0);         // 543
-    FLD(CFloatField, fld_restrictedFarmLosses, 0.0, 0);   // 544
-    FLD(CFloatField, fld_limitedPartnership, 0.0, 0);     // 545
-    FLD(CFloatField, fld_547, 0.0, 0);                    // 547, T3SCH130 line 537
-    FLD(CFloatField, fld_taxinc_ded, 0.0, 0);             // 549
-    FLD(CFloatField, fld_totalOtherDeductions, 0, 0.0, 0, 1, 0, 0, 0x10000);    // 54
-    FLD(CFloatField, fld_totalOtherDeductions_1, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_line55, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_CapGainAddBack, 0, 0.0, 0, 1, 0, 0, 0x10000);          // 55, Schedule 1
-    FLD(CFloatField, fld_taxinc, 0, 0.0, 0, 1, 0, 0, 0x10000);                  // 56
+    FLD(CFloatField, fld_noncap_loss, Line("51", W));
+    FLD(CFloatField, fld_netcap_loss, Line("52", W));
+    FLD(CFloatField, fld_foreignIncomeExempt, Line("541", W));
+    FLD(CFloatField, fld_nonProfitOrg, Line("542", W));
+    FLD(CFloatField, fld_farmingFishing, Line("543", W));
+    FLD(CFloatField, fld_restrictedFarmLosses, Line("544", W));
+    FLD(CFloatField, fld_limitedPartnership, Line("545", W));
+    FLD(CFloatField, fld_547, Line("547", W));  // T3SCH130 line 537
+    FLD(CFloatField, fld_taxinc_ded, Line("549", W));
+    FLD(CFloatField, fld_totalOtherDeductions, Line("54", W), Computed);
+    FLD(CFloatField, fld_totalOtherDeductions_1, Computed);
+    FLD(CFloatField, fld_line55, Computed);
+    FLD(CFloatField, fld_CapGainAddBack, Line("55", W), Computed);  // Schedule 1
+    FLD(CFloatField, fld_taxinc, Line("56", W), Computed);
 
     // ---- Step 5, summary of tax and credits
-    FLD(CFloatField, fld_80, 0.0, 80);                // Part XII.2 tax, Schedule 10 line 53
-    FLD(CFloatField, fld_fed_tax, 0.0, 0);            // 81
-    FLD(CFloatField, fld_prov_tax, 0.0, 0);           // 82
-    FLD(CFloatField, fld_part7_2_tax, 0.0, 0);        // 83, Schedule 10 line 12
-    FLD(CFloatField, fld_tax_pay, 0, 0.0, 0, 1, 0, 0, 0x10000);           // 84
-    FLD(CFloatField, fld_instalment, 0.0, 0);         // 85
-    FLD(CFloatField, fld_tax_deducted, 0.0, 0);       // C
-    FLD(CFloatField, fld_tax_toqc, 0.0, 0);           // D
-    FLD(CFloatField, fld_net_deducted, 0, 0.0, 0, 1, 0, 0, 0x10000);      // 86
-    FLD(CFloatField, fld_ref_qc_abatement, 0.0, 0);   // 87
-    FLD(CFloatField, fld_ref_inv_credit, 0.0, 0);     // 88, T2038
-    FLD(CFloatField, fld_881, 0.0, 881);              // clean technology investment tax credit
-    FLD(CFloatField, fld_capgain_refund, 0.0, 0);     // 89, T184
-    FLD(CFloatField, fld_part7_2_credit, 0.0, 0);     // 90, box 38 of T3 slips
-    FLD(CFloatField, fld_nl_rd, 0.0, 0);              // 901
-    FLD(CFloatField, fld_bc_mining, 0.0, 0);          // 903
-    FLD(CFloatField, fld_fed_environmental, 0.0, 0);  // 911
-    FLD(CFloatField, fld_bc_environmental, 0.0, 0);   // 912
-    FLD(CFloatField, fld_sk_environmental, 0.0, 0);   // 913
-    FLD(CFloatField, fld_canadianJournalism, 0.0, 0); // 914
-    FLD(CFloatField, fld_yk_rd, 0.0, 0);              // 915
-    FLD(CFloatField, fld_mb_workExp, 0.0, 0);         // 916
-    FLD(CFloatField, fld_mb_odour, 0.0, 0);           // 917
-    FLD(CFloatField, fld_mb_greenEnergy, 0.0, 0);     // 918
-    FLD(CFloatField, fld_fuel_charge, 0.0, 0);        // 920
-    FLD(CFloatField, fld_bc_clean, 0.0, 0);           // 921
-    FLD(CFloatField, fld_on_environ, 0.0, 0);         // 922
-    FLD(CFloatField, fld_yk_carbon, 0.0, 0);          // 923
-    FLD(CFloatField, fld_yk_MineCarbon, 0.0, 0);      // 924
-    FLD(CFloatField, fld_other_credit, 0, 0.0, 0, 1, 0, 0, 0x10000);      // 91
-    FLD(CFloatField, fld_total_credit, 0, 0.0, 0, 1, 0, 0, 0x10000);      // 93
-    FLD(CFloatField, fld_RefDue, 0, 0.0, 0, 1, 0, 0, 0x10000);            // 94
-    FLD(CFloatField, fld_AmtEnclosed, 0.0, 0);        // 95
+    FLD(CFloatField, fld_80, Line("80", C), 0.0, 80);  // Part II.2 tax, Schedule 10 line 53
+    FLD(CFloatField, fld_fed_tax, Line("81", C));
+    FLD(CFloatField, fld_prov_tax, Line("82", C));
+    FLD(CFloatField, fld_part7_2_tax, Line("83", C));  // Schedule 10 line 12
+    FLD(CFloatField, fld_tax_pay, Line("84", C), Computed);
+    FLD(CFloatField, fld_instalment, Line("85", C));
+    FLD(CFloatField, fld_tax_deducted, Line("C"));
+    FLD(CFloatField, fld_tax_toqc, Line("D"));
+    FLD(CFloatField, fld_net_deducted, Line("86", C), Computed);
+    FLD(CFloatField, fld_ref_qc_abatement, Line("87", C));
+    FLD(CFloatField, fld_ref_inv_credit, Line("88", C));  // T2038
+    FLD(CFloatField, fld_881, Line("881", C), 0.0, 881);  // clean technology investment tax credit
+    FLD(CFloatField, fld_capgain_refund, Line("89", C));  // T184
+    FLD(CFloatField, fld_part7_2_credit, Line("90", C));  // box 38 of T3 slips
+    FLD(CFloatField, fld_nl_rd, Line("901", C));
+    FLD(CFloatField, fld_bc_mining, Line("903", C));
+    FLD(CFloatField, fld_fed_environmental, Line("911", C));
+    FLD(CFloatField, fld_bc_environmental, Line("912", C));
+    FLD(CFloatField, fld_sk_environmental, Line("913", C));
+    FLD(CFloatField, fld_canadianJournalism, Line("914", C));
+    FLD(CFloatField, fld_yk_rd, Line("915", C));
+    FLD(CFloatField, fld_mb_workExp, Line("916", C));
+    FLD(CFloatField, fld_mb_odour, Line("917", C));
+    FLD(CFloatField, fld_mb_greenEnergy, Line("918", C));
+    FLD(CFloatField, fld_fuel_charge, Line("920", C));
+    FLD(CFloatField, fld_bc_clean, Line("921", C));
+    FLD(CFloatField, fld_on_environ, Line("922", C));
+    FLD(CFloatField, fld_yk_carbon, Line("923", C));
+    FLD(CFloatField, fld_yk_MineCarbon, Line("924", C));
+    FLD(CFloatField, fld_other_credit, Line("91", C), Computed);
+    FLD(CFloatField, fld_total_credit, Line("93"), Computed);
+    FLD(CFloatField, fld_RefDue, Line("94", C), Computed);
+    FLD(CFloatField, fld_AmtEnclosed, Line("95"));
     // 102: 0 refund, 1 keep the credit for next year, 2 hold the credit
     FLD(CIntField, fld_RefCode, -1, 0x10000);
 

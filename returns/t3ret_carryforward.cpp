@@ -3,9 +3,11 @@
 // amounts stay; the first calculation recomputes the totals.
 #include "returns/t3ret.h"
 
+#include "framework/year_figures.h"
+
 namespace {
 // Year of the last return when the stored one is missing or implausible.
-const char* const kDefaultLastReturnYear = "2023";
+const QString kDefaultLastReturnYear = QString::number(year_figures::kPreviousYear);
 constexpr int kFirstPlausibleYear = 2001;
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include "framework/checks.h"
 #include "framework/datetexts.h"
+#include "framework/year_figures.h"
 
 namespace {
 const char* const kPleaseAnswer = "Please answer %s";
@@ -11,11 +12,7 @@ const char* const kIsInvalid = "%s is invalid.";
 const char* const kDateInvalid = "Date field of %s is invalid.";
 const char* const kEmptyOrInvalidIn = "%s in [%s] is empty or invalid.";
 
-// Return periods this version handles, as the message shows them.
-const char* const kFirstPeriodDate = "01/01/2023";
-const char* const kLastPeriodDate = "12/31/2025";
-constexpr int kTaxYear = 2024;
-constexpr int kFollowingYear = 2025;
+using namespace year_figures;
 
 bool isYearText(const CStringField& year)
 {

@@ -49,5 +49,5 @@ public:
     FLD(CFloatField, box_14, 0.0, 0);
     FLD(CStringField, box_spec_15, 0, "", 80, 0x10000);
     FLD(CFloatField, box_15, 0.0, 0);
-    FLD(CFloatField, box_16, 0, 0.0, 0, 1, 0, 0, 0x10000);  // total
+    FLD(CFloatField, box_16, Computed);  // total
 };

@@ -1,5 +1,7 @@
 #include "schedules/sch9.h"
 
+#include "framework/year_figures.h"
+
 #include "returns/t3ret.h"
 
 #include <cstddef>
@@ -32,11 +34,7 @@ constexpr RowSum kRowSums[] = {
     {949, {&TaxData_Sch9::fld_9491, &TaxData_Sch9::fld_9492, &TaxData_Sch9::fld_9493}},
 };
 
-// 2024 dividend gross-up and federal dividend tax credit rates.
-constexpr double kNonEligibleGrossUp = 1.15;
-constexpr double kNonEligibleCreditRate = 0.090301;
-constexpr double kEligibleGrossUp = 1.38;
-constexpr double kEligibleCreditRate = 0.150198;
+using namespace year_figures;
 
 template <size_t N>
 double sum(const TaxData_Sch9& s, const Sch9Field (&fields)[N])

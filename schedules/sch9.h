@@ -38,7 +38,6 @@ public:
     void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent) override;  // pages/sch9_pages.cpp
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
     // Netfile records (efile/sch9_netfile.cpp).
-    int WriteNetfile(unsigned char purpose, NetfileGenObjParamStruct* ctx) override;
 
     // Working copy from the last copySlipCalcAmount: in memory only.
     struct SlipSums {
@@ -52,81 +51,81 @@ public:
     SlipSums m_slipSums;
 
     // Questions 1 to 7
-    FLD(CFloatField, fld_9001, 0.0, 9001);
-    FLD(CFloatField, fld_9002, 0.0, 9002);
-    FLD(CFloatField, fld_9003, 0.0, 9003);
-    FLD(CFloatField, fld_9004, 0.0, 9004);
-    FLD(CIntField, fld_9005, 9005, -1, 0x10000);
-    FLD(CIntField, fld_9006, 9006, -1, 0x10000);
-    FLD(CIntField, fld_9007, 9007, -1, 0x10000);
+    FLD(CFloatField, fld_9001, Record(W), 0.0, 9001);
+    FLD(CFloatField, fld_9002, Record(W), 0.0, 9002);
+    FLD(CFloatField, fld_9003, Record(W), 0.0, 9003);
+    FLD(CFloatField, fld_9004, Record(W), 0.0, 9004);
+    FLD(CIntField, fld_9005, Record(Y), 9005, -1, 0x10000);
+    FLD(CIntField, fld_9006, Record(Y), 9006, -1, 0x10000);
+    FLD(CIntField, fld_9007, Record(Y), 9007, -1, 0x10000);
     FLD(CBoolField, fld_ws_bAutoAlloc, false, 0x10000);  // "Always Allocate All"
 
     // Part A: income allocated
-    FLD(CFloatField, fld_9211, 0.0, 9211);  // 921 box 21 taxable capital gains
-    FLD(CFloatField, fld_9212, 0.0, 9212);
-    FLD(CFloatField, fld_9213, 0.0, 9213);
-    FLD(CFloatField, fld_9221, 0.0, 9221);  // 922 box 22 lump-sum pension (no column 3)
-    FLD(CFloatField, fld_9222, 0.0, 9222);
-    FLD(CFloatField, fld_9231, 0.0, 9231);  // 923 box 23 other than eligible dividends
-    FLD(CFloatField, fld_9232, 0.0, 9232);
-    FLD(CFloatField, fld_9233, 0.0, 9233);
-    FLD(CFloatField, fld_9241, 0.0, 9241);  // 924 box 24 foreign business income
-    FLD(CFloatField, fld_9242, 0.0, 9242);
-    FLD(CFloatField, fld_9243, 0.0, 9243);
-    FLD(CFloatField, fld_9251, 0.0, 9251);  // 925 box 25 foreign non-business income
-    FLD(CFloatField, fld_9252, 0.0, 9252);
-    FLD(CFloatField, fld_9253, 0.0, 9253);
-    FLD(CFloatField, fld_9261, 0.0, 9261);  // 926 box 26 other income
-    FLD(CFloatField, fld_9262, 0.0, 9262);
-    FLD(CFloatField, fld_9263, 0.0, 9263);
-    FLD(CFloatField, fld_9491, 0.0, 9491);  // 949 box 49 eligible dividends
-    FLD(CFloatField, fld_9492, 0.0, 9492);
-    FLD(CFloatField, fld_9493, 0.0, 9493);
-    FLD(CFloatField, fld_total_A_resident, 0, 0.0, 0, 1, 0, 0, 0x10000);  // 928
-    FLD(CFloatField, fld_total_A_nonresident, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_total_A_elect, 0, 0.0, 0, 1, 0, 0, 0x10000);
+    FLD(CFloatField, fld_9211, Record(W), 0.0, 9211);  // 921 box 21 taxable capital gains
+    FLD(CFloatField, fld_9212, Record(W), 0.0, 9212);
+    FLD(CFloatField, fld_9213, Record(W), 0.0, 9213);
+    FLD(CFloatField, fld_9221, Record(W), 0.0, 9221);  // 922 box 22 lump-sum pension (no column 3)
+    FLD(CFloatField, fld_9222, Record(W), 0.0, 9222);
+    FLD(CFloatField, fld_9231, Record(W), 0.0, 9231);  // 923 box 23 other than eligible dividends
+    FLD(CFloatField, fld_9232, Record(W), 0.0, 9232);
+    FLD(CFloatField, fld_9233, Record(W), 0.0, 9233);
+    FLD(CFloatField, fld_9241, Record(W), 0.0, 9241);  // 924 box 24 foreign business income
+    FLD(CFloatField, fld_9242, Record(W), 0.0, 9242);
+    FLD(CFloatField, fld_9243, Record(W), 0.0, 9243);
+    FLD(CFloatField, fld_9251, Record(W), 0.0, 9251);  // 925 box 25 foreign non-business income
+    FLD(CFloatField, fld_9252, Record(W), 0.0, 9252);
+    FLD(CFloatField, fld_9253, Record(W), 0.0, 9253);
+    FLD(CFloatField, fld_9261, Record(W), 0.0, 9261);  // 926 box 26 other income
+    FLD(CFloatField, fld_9262, Record(W), 0.0, 9262);
+    FLD(CFloatField, fld_9263, Record(W), 0.0, 9263);
+    FLD(CFloatField, fld_9491, Record(W), 0.0, 9491);  // 949 box 49 eligible dividends
+    FLD(CFloatField, fld_9492, Record(W), 0.0, 9492);
+    FLD(CFloatField, fld_9493, Record(W), 0.0, 9493);
+    FLD(CFloatField, fld_total_A_resident, Computed);  // 928
+    FLD(CFloatField, fld_total_A_nonresident, Computed);
+    FLD(CFloatField, fld_total_A_elect, Computed);
 
     // Part B: other amounts designated
-    FLD(CFloatField, fld_9301, 0.0, 9301);  // 930 box 30 gains eligible for deduction
-    FLD(CFloatField, fld_9302, 0.0, 9302);
-    FLD(CFloatField, fld_9303, 0.0, 9303);
-    FLD(CFloatField, fld_9311, 0.0, 9311);  // 931 box 31 qualifying pension income
-    FLD(CFloatField, fld_9321, 0.0, 9321);  // 932 box 32 taxable other than eligible dividends
-    FLD(CFloatField, fld_9323, 0.0, 9323);
-    FLD(CFloatField, fld_9331, 0.0, 9331);  // 933 box 33 foreign business tax paid
-    FLD(CFloatField, fld_9332, 0.0, 9332);
-    FLD(CFloatField, fld_9333, 0.0, 9333);
-    FLD(CFloatField, fld_9341, 0.0, 9341);  // 934 box 34 foreign non-business tax paid
-    FLD(CFloatField, fld_9342, 0.0, 9342);
-    FLD(CFloatField, fld_9343, 0.0, 9343);
-    FLD(CFloatField, fld_9351, 0.0, 9351);  // 935 box 35 eligible death benefits
-    FLD(CFloatField, fld_9352, 0.0, 9352);
-    FLD(CFloatField, fld_9361, 0.0, 9361);  // 937 box 37 segregated fund capital losses
-    FLD(CFloatField, fld_9362, 0.0, 9362);
-    FLD(CFloatField, fld_9381, 0.0, 9381);  // 938 box 38 Part XII.2 tax credit
-    FLD(CFloatField, fld_9391, 0.0, 9391);  // 939 box 39 credit, other than eligible dividends
-    FLD(CFloatField, fld_9393, 0.0, 9393);
-    FLD(CFloatField, fld_9401, 0, 0.0, 9401, 0, 0, 0, 0x10000);  // 940 box 40 ITC costs
-    FLD(CFloatField, fld_9402, 0, 0.0, 9402, 0, 0, 0, 0x10000);
-    FLD(CFloatField, fld_9403, 0, 0.0, 9403, 0, 0, 0, 0x10000);
-    FLD(CFloatField, fld_9411, 0, 0.0, 9411, 0, 0, 0, 0x10000);  // 941 box 41 ITC
-    FLD(CFloatField, fld_9412, 0, 0.0, 9412, 0, 0, 0, 0x10000);
-    FLD(CFloatField, fld_9413, 0, 0.0, 9413, 0, 0, 0, 0x10000);
-    FLD(CFloatField, fld_9551, 0, 0.0, 9551, 0, 0, 0, 0x10000);  // 942 box 42 cost base adjustment
-    FLD(CFloatField, fld_9552, 0, 0.0, 9552, 0, 0, 0, 0x10000);
-    FLD(CFloatField, fld_9553, 0, 0.0, 9553, 0, 0, 0, 0x10000);
-    FLD(CFloatField, fld_9451, 0.0, 9451);  // 945 box 45 other credits
-    FLD(CFloatField, fld_9452, 0.0, 9452);
-    FLD(CFloatField, fld_9461, 0.0, 9461);  // 946 box 46 pension for an annuity for a minor
-    FLD(CFloatField, fld_9462, 0.0, 9462);
+    FLD(CFloatField, fld_9301, Record(W), 0.0, 9301);  // 930 box 30 gains eligible for deduction
+    FLD(CFloatField, fld_9302, Record(W), 0.0, 9302);
+    FLD(CFloatField, fld_9303, Record(W), 0.0, 9303);
+    FLD(CFloatField, fld_9311, Record(W), 0.0, 9311);  // 931 box 31 qualifying pension income
+    FLD(CFloatField, fld_9321, Record(W), 0.0, 9321);  // 932 box 32 taxable other than eligible dividends
+    FLD(CFloatField, fld_9323, Record(W), 0.0, 9323);
+    FLD(CFloatField, fld_9331, Record(W), 0.0, 9331);  // 933 box 33 foreign business tax paid
+    FLD(CFloatField, fld_9332, Record(W), 0.0, 9332);
+    FLD(CFloatField, fld_9333, Record(W), 0.0, 9333);
+    FLD(CFloatField, fld_9341, Record(W), 0.0, 9341);  // 934 box 34 foreign non-business tax paid
+    FLD(CFloatField, fld_9342, Record(W), 0.0, 9342);
+    FLD(CFloatField, fld_9343, Record(W), 0.0, 9343);
+    FLD(CFloatField, fld_9351, Record(W), 0.0, 9351);  // 935 box 35 eligible death benefits
+    FLD(CFloatField, fld_9352, Record(W), 0.0, 9352);
+    FLD(CFloatField, fld_9361, Record(W), 0.0, 9361);  // 937 box 37 segregated fund capital losses
+    FLD(CFloatField, fld_9362, Record(W), 0.0, 9362);
+    FLD(CFloatField, fld_9381, Record(W), 0.0, 9381);  // 938 box 38 Part XII.2 tax credit
+    FLD(CFloatField, fld_9391, Record(W), 0.0, 9391);  // 939 box 39 credit, other than eligible dividends
+    FLD(CFloatField, fld_9393, Record(W), 0.0, 9393);
+    FLD(CFloatField, fld_9401, Record(W), 0, 0.0, 9401, 0, 0, 0, 0x10000);  // 940 box 40 ITC costs
+    FLD(CFloatField, fld_9402, Record(W), 0, 0.0, 9402, 0, 0, 0, 0x10000);
+    FLD(CFloatField, fld_9403, Record(W), 0, 0.0, 9403, 0, 0, 0, 0x10000);
+    FLD(CFloatField, fld_9411, Record(W), 0, 0.0, 9411, 0, 0, 0, 0x10000);  // 941 box 41 ITC
+    FLD(CFloatField, fld_9412, Record(W), 0, 0.0, 9412, 0, 0, 0, 0x10000);
+    FLD(CFloatField, fld_9413, Record(W), 0, 0.0, 9413, 0, 0, 0, 0x10000);
+    FLD(CFloatField, fld_9551, Record(W), 0, 0.0, 9551, 0, 0, 0, 0x10000);  // 942 box 42 cost base adjustment
+    FLD(CFloatField, fld_9552, Record(W), 0, 0.0, 9552, 0, 0, 0, 0x10000);
+    FLD(CFloatField, fld_9553, Record(W), 0, 0.0, 9553, 0, 0, 0, 0x10000);
+    FLD(CFloatField, fld_9451, Record(W), 0.0, 9451);  // 945 box 45 other credits
+    FLD(CFloatField, fld_9452, Record(W), 0.0, 9452);
+    FLD(CFloatField, fld_9461, Record(W), 0.0, 9461);  // 946 box 46 pension for an annuity for a minor
+    FLD(CFloatField, fld_9462, Record(W), 0.0, 9462);
     FLD(CFloatField, fld_9561, 0.0, 9561);  // 947 box 47 retiring allowance to an RPP or RRSP
     FLD(CFloatField, fld_9562, 0.0, 9562);
-    FLD(CFloatField, fld_9481, 0.0, 9481);  // 948 box 48 charitable donations
-    FLD(CFloatField, fld_9482, 0.0, 9482);
-    FLD(CFloatField, fld_9501, 0.0, 9501);  // 950 box 50 taxable eligible dividends
-    FLD(CFloatField, fld_9503, 0.0, 9503);
-    FLD(CFloatField, fld_9511, 0.0, 9511);  // 951 box 51 credit, eligible dividends
-    FLD(CFloatField, fld_9513, 0.0, 9513);
+    FLD(CFloatField, fld_9481, Record(W), 0.0, 9481);  // 948 box 48 charitable donations
+    FLD(CFloatField, fld_9482, Record(W), 0.0, 9482);
+    FLD(CFloatField, fld_9501, Record(W), 0.0, 9501);  // 950 box 50 taxable eligible dividends
+    FLD(CFloatField, fld_9503, Record(W), 0.0, 9503);
+    FLD(CFloatField, fld_9511, Record(W), 0.0, 9511);  // 951 box 51 credit, eligible dividends
+    FLD(CFloatField, fld_9513, Record(W), 0.0, 9513);
     FLD(CBoolField, fld_overwrite_9511, false, 0x10000);  // keep column 1 of 932, 939, 950, 951
 
     // Part C: Period 1 and Period 2 amounts

@@ -1,48 +1,14 @@
 #include "taxcalc/sch11.h"
 
 #include "framework/amounts.h"
+#include "framework/year_figures.h"
 
 #include <algorithm>
 
 namespace {
 
-// 2024 federal brackets: threshold, rate, tax on income up to the threshold.
-// The chart has one column per bracket; a column holds incomes up to the
-// next bracket's threshold.
-struct FederalBracket {
-    double threshold;
-    double rate;
-    double baseTax;
-};
-constexpr FederalBracket kFederalBrackets[] = {
-    {0.00, 0.15, 0.00},
-    {55867.00, 0.205, 8380.05},
-    {111733.00, 0.26, 19832.58},
-    {173205.00, 0.29, 35815.30},
-    {246752.00, 0.33, 57143.93},
-};
-constexpr int kChartColumns = int(sizeof(kFederalBrackets) / sizeof(kFederalBrackets[0]));
-
-constexpr double kFlatRate = 0.33;
-constexpr double kEligibleDivCreditRate = 0.545455;     // as printed on the form, not 6/11
-constexpr double kNonEligibleDivCreditRate = 0.692308;  // as printed on the form, not 9/13
-constexpr double kQuebecAbatementRate = 0.165;
-constexpr double kSurtaxRate = 0.48;
-
-// Political contribution credit: base credit at `from` plus `rate` on the
-// part above it, for contributions up to `upTo`; above the last row, the cap.
-struct PoliticalCreditRow {
-    double upTo;
-    double from;
-    double baseCredit;
-    double rate;
-};
-constexpr PoliticalCreditRow kPoliticalCredit[] = {
-    {400.0, 0.0, 0.0, 0.75},
-    {750.0, 400.0, 300.0, 0.5},
-    {1275.0, 750.0, 475.0, 0.3333},  // the form's factor, not 1/3
-};
-constexpr double kPoliticalCreditCap = 650.0;
+using namespace year_figures;
+constexpr int kChartColumns = kFederalBracketCount;
 
 // Chart lines 2, 4, 6 and 8, each with its five columns.
 using Sch11Field = CFloatField TaxData_Sch11::*;
@@ -140,8 +106,8 @@ int TaxData_Sch11::CalculateToBasicFedTax()
     }
 
     fld_after_11100 = fld_11080 + fld_11100 + fld_11101 + fld_11102;
-    fld_11108 = fld_EligibleDiv * kEligibleDivCreditRate;
-    fld_11109 = fld_NonEligibleDiv * kNonEligibleDivCreditRate;
+    fld_11108 = fld_EligibleDiv * kEligibleDivCreditFactor;
+    fld_11109 = fld_NonEligibleDiv * kNonEligibleDivCreditFactor;
     fld_11110 = fld_11108 + fld_11109;
     return 0;
 }

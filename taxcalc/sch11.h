@@ -39,7 +39,6 @@ public:
     void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent) override;  // pages/sch11_pages.cpp
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
     // Netfile records (efile/sch11_netfile.cpp).
-    int WriteNetfile(unsigned char purpose, NetfileGenObjParamStruct* ctx) override;
 
     // Chart line (2, 4, 6 or 8) of column 1 to 5; nullptr for any other.
     CFloatField* chartField(int line, int column);
@@ -49,60 +48,60 @@ public:
     bool m_skipFlatRateTax = false;  // leave line 9 and line 10 as they are
 
     // Step 1: tax on taxable income
-    FLD(CFloatField, fld_taxinc, 0, 0.0, 0, 1, 0, 0, 0x10000);       // line 1
-    FLD(CFloatField, fld_33_1, 0, 0.0, 0, 1, 0, 0, 0x10000);         // line 2, columns 1-5
-    FLD(CFloatField, fld_33_2, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_33_3, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_33_4, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_33_5, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_35_1, 0, 0.0, 0, 1, 0, 0, 0x10000);         // line 4: over the threshold
-    FLD(CFloatField, fld_35_2, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_35_3, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_35_4, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_35_5, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_37_1, 0, 0.0, 0, 1, 0, 0, 0x10000);         // line 6: at the column's rate
-    FLD(CFloatField, fld_37_2, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_37_3, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_37_4, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_37_5, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_39_1, 0, 0.0, 0, 1, 0, 0, 0x10000);         // line 8: plus the base tax
-    FLD(CFloatField, fld_39_2, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_39_3, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_39_4, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_39_5, 0, 0.0, 0, 1, 0, 0, 0x10000);
-    FLD(CFloatField, fld_line1, 0, 0.0, 0, 1, 0, 0, 0x10000);        // line 9, first box
-    FLD(CFloatField, fld_line9, 0, 0.0, 0, 1, 0, 0, 0x10000);        // line 9: flat 33 %
+    FLD(CFloatField, fld_taxinc, Computed);       // line 1
+    FLD(CFloatField, fld_33_1, Computed);         // line 2, columns 1-5
+    FLD(CFloatField, fld_33_2, Computed);
+    FLD(CFloatField, fld_33_3, Computed);
+    FLD(CFloatField, fld_33_4, Computed);
+    FLD(CFloatField, fld_33_5, Computed);
+    FLD(CFloatField, fld_35_1, Computed);         // line 4: over the threshold
+    FLD(CFloatField, fld_35_2, Computed);
+    FLD(CFloatField, fld_35_3, Computed);
+    FLD(CFloatField, fld_35_4, Computed);
+    FLD(CFloatField, fld_35_5, Computed);
+    FLD(CFloatField, fld_37_1, Computed);         // line 6: at the column's rate
+    FLD(CFloatField, fld_37_2, Computed);
+    FLD(CFloatField, fld_37_3, Computed);
+    FLD(CFloatField, fld_37_4, Computed);
+    FLD(CFloatField, fld_37_5, Computed);
+    FLD(CFloatField, fld_39_1, Computed);         // line 8: plus the base tax
+    FLD(CFloatField, fld_39_2, Computed);
+    FLD(CFloatField, fld_39_3, Computed);
+    FLD(CFloatField, fld_39_4, Computed);
+    FLD(CFloatField, fld_39_5, Computed);
+    FLD(CFloatField, fld_line1, Computed);        // line 9, first box
+    FLD(CFloatField, fld_line9, Computed);        // line 9: flat 33 %
     // Step 2: federal tax
-    FLD(CFloatField, fld_11080, 1, 0.0, 11080, 0, 0, 0, 0x10000);    // line 10
-    FLD(CFloatField, fld_11100, 1, 0.0, 11100, 0, 0, 0, 0x10000);    // line 11: recovery tax (T3QDT-WS)
-    FLD(CFloatField, fld_11101, 1, 0.0, 11101, 0, 0, 0, 0x10000);    // line 12A: T1098 additional tax
-    FLD(CFloatField, fld_11102, 1, 0.0, 11102, 0, 0, 0, 0x10000);    // line 12B: ITC recapture
-    FLD(CFloatField, fld_after_11100, 0, 0.0, 0, 1, 0, 0, 0x10000);  // line 13
+    FLD(CFloatField, fld_11080, Record(C), 1, 0.0, 11080, 0, 0, 0, 0x10000);    // line 10
+    FLD(CFloatField, fld_11100, Record(C), 1, 0.0, 11100, 0, 0, 0, 0x10000);    // line 11: recovery tax (T3QDT-WS)
+    FLD(CFloatField, fld_11101, Record(C), 1, 0.0, 11101, 0, 0, 0, 0x10000);    // line 12A: T1098 additional tax
+    FLD(CFloatField, fld_11102, Record(C), 1, 0.0, 11102, 0, 0, 0, 0x10000);    // line 12B: ITC recapture
+    FLD(CFloatField, fld_after_11100, Computed);  // line 13
     FLD(CFloatField, fld_EligibleDiv, 0.0, 0);                       // line 14 base: Sch 8 line 24
-    FLD(CFloatField, fld_11108, 0, 0.0, 11108, 1, 0, 0, 0x10000);    // line 14
+    FLD(CFloatField, fld_11108, Record(C), 0, 0.0, 11108, 1, 0, 0, 0x10000);    // line 14
     FLD(CFloatField, fld_NonEligibleDiv, 0.0, 0);                    // line 15 base: Sch 8 line 31
-    FLD(CFloatField, fld_11109, 0, 0.0, 11109, 1, 0, 0, 0x10000);    // line 15
+    FLD(CFloatField, fld_11109, Record(C), 0, 0.0, 11109, 1, 0, 0, 0x10000);    // line 15
     FLD(CFloatField, fld_11110, 0, 0.0, 11110, 1, 0, 0, 0x10000);    // line 16
     FLD(CFloatField, fld_Line16, 0.0, 0);                            // line 17: donations credit used
-    FLD(CFloatField, fld_TotalCredit, 0, 0.0, 0, 1, 0, 0, 0x10000);  // line 18
+    FLD(CFloatField, fld_TotalCredit, Computed);  // line 18
     FLD(CFloatField, fld_AfterCredit, 0.0, 0);                       // line 19 (may be negative)
-    FLD(CFloatField, fld_11130, 0, 0.0, 11130, 1, 0, 0, 0x10000);    // line 20: Sch 12 line 99
-    FLD(CFloatField, fld_BasicTax, 0, 0.0, 0, 1, 0, 0, 0x10000);     // line 21
+    FLD(CFloatField, fld_11130, Record(C), 0, 0.0, 11130, 1, 0, 0, 0x10000);    // line 20: Sch 12 line 99
+    FLD(CFloatField, fld_BasicTax, Computed);     // line 21
     FLD(CFloatField, fld_Line20Part, 0.0, 0);                        // line 22 base
-    FLD(CFloatField, fld_11160, 0, 0.0, 11160, 1, 0, 0, 0x10000);    // line 22: 48 % surtax
-    FLD(CFloatField, fld_Line22, 0, 0.0, 0, 1, 0, 0, 0x10000);       // line 23
-    FLD(CFloatField, fld_Line22Again, 0, 0.0, 0, 1, 0, 0, 0x10000);  // line 23 on page 2
-    FLD(CFloatField, fld_11180, 0.0, 11180);                         // line 24: T3 FFT
-    FLD(CFloatField, fld_11191, 0.0, 11191);                         // line 25: political contributions
-    FLD(CFloatField, fld_11190, 0, 0.0, 11190, 1, 0, 0, 0x10000);    // line 26
-    FLD(CFloatField, fld_11200, 0.0, 11200);                         // line 27: T2038(IND)
-    FLD(CFloatField, fld_11210, 0.0, 11210);                         // line 28: BC logging
-    FLD(CFloatField, fld_11213, 0.0, 11213);                         // line 29: environmental trust
-    FLD(CFloatField, fld_11214, 0.0, 11214);                         // line 30: Quebec logging
-    FLD(CFloatField, fld_after_11214, 0, 0.0, 0, 1, 0, 0, 0x10000);  // line 31
-    FLD(CFloatField, fld_Line31, 0, 0.0, 0, 1, 0, 0, 0x10000);       // line 32, floored
+    FLD(CFloatField, fld_11160, Record(C), 0, 0.0, 11160, 1, 0, 0, 0x10000);    // line 22: 48 % surtax
+    FLD(CFloatField, fld_Line22, Computed);       // line 23
+    FLD(CFloatField, fld_Line22Again, Computed);  // line 23 on page 2
+    FLD(CFloatField, fld_11180, Record(C), 0.0, 11180);                         // line 24: T3 FFT
+    FLD(CFloatField, fld_11191, Record(W), 0.0, 11191);                         // line 25: political contributions
+    FLD(CFloatField, fld_11190, Record(C), 0, 0.0, 11190, 1, 0, 0, 0x10000);    // line 26
+    FLD(CFloatField, fld_11200, Record(C), 0.0, 11200);                         // line 27: T2038(IND)
+    FLD(CFloatField, fld_11210, Record(C), 0.0, 11210);                         // line 28: BC logging
+    FLD(CFloatField, fld_11213, Record(C), 0.0, 11213);                         // line 29: environmental trust
+    FLD(CFloatField, fld_11214, Record(C), 0.0, 11214);                         // line 30: Quebec logging
+    FLD(CFloatField, fld_after_11214, Computed);  // line 31
+    FLD(CFloatField, fld_Line31, Computed);       // line 32, floored
     FLD(CFloatField, fld_FromT1172, 0.0, 0);                         // line 33
-    FLD(CFloatField, fld_FedTaxPayable, 0, 0.0, 0, 1, 0, 0, 0x10000);  // line 34
+    FLD(CFloatField, fld_FedTaxPayable, Computed);  // line 34
     FLD(CFloatField, fld_Line34A, 0.0, 0);                           // line 35 base
-    FLD(CFloatField, fld_RefQCAbatement, 0, 0.0, 0, 1, 0, 0, 0x10000);  // line 35
+    FLD(CFloatField, fld_RefQCAbatement, Computed);  // line 35
 };

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -148,34 +150,38 @@ TEST(NetfileCodes, RewritingACodeReplacesItsValueAndAFailedValueKeepsIt)
     EXPECT_EQ(records["10"].toStdString(), "7.25");
 }
 
-class RowsSample : public CTaxDataBase01 {
+class RecordsSample : public CTaxDataBase01 {
 public:
-    RowsSample() : CTaxDataBase01(98) {}
-    FLD(CFloatField, fld_a, 0.0, 0);
-    FLD(CFloatField, fld_b, 0.0, 0);
-    FLD(CFloatField, fld_c, 0.0, 0);
-    FLD(CIntField, fld_q, -1, 0x10000);
+    RecordsSample() : CTaxDataBase01(98) {}
+    FLD(CFloatField, fld_a, Line("07", W));
+    FLD(CFloatField, fld_8, Record(C));
+    FLD(CFloatField, fld_c, Record(9, M));
+    FLD(CFloatField, fld_3A, Line("3A"));
+    FLD(CIntField, fld_q, Record(11, Y), -1, 0x10000);
+    FLD(CBoolField, fld_12, Record(F));
+    FLD(CFloatField, fld_plain);
 };
 
-TEST(NetfileRows, TableRowsReadTheirFieldsInTheirFormats)
+TEST(NetfileRecords, DeclaredFieldsWriteUnderTheirCodesInTheirFormats)
 {
-    RowsSample form;
+    RecordsSample form;
+    EXPECT_EQ(form.fld_8.netfileCode(), 8);
+    EXPECT_STREQ(form.fld_3A.craLine(), "3A");
+    EXPECT_EQ(form.fld_3A.netfileCode(), 0);
     form.fld_a = 10.5;
-    form.fld_b = 10.5;
-    form.fld_c = 0.0;
+    form.fld_8 = 10.5;
+    form.fld_3A = 33.0;
     form.fld_q = 1;
-    NetfileRecordMap records;
-    writeNetfileRows(form, records, {
-        {7, &RowsSample::fld_a, NetfileFormat::W},
-        {8, &RowsSample::fld_b, NetfileFormat::C},
-        {9, &RowsSample::fld_c, NetfileFormat::M},
-    });
-    writeNetfileRows(form, records, {{11, &RowsSample::fld_q}});
-    ASSERT_EQ(records.size(), 4u);
-    EXPECT_EQ(records["07"].toStdString(), "11");
-    EXPECT_EQ(records["08"].toStdString(), "10.50");
-    EXPECT_EQ(records["09"].toStdString(), "1");
-    EXPECT_EQ(records["11"].toStdString(), "2");
+    form.fld_12 = true;
+    form.fld_plain = 99.0;
+    NetfileGenObjParamStruct ctx;
+    form.WriteNetfile(0, &ctx);
+    const std::map<std::string, std::string> expected = {
+        {"07", "11"}, {"08", "10.50"}, {"09", "1"}, {"11", "2"}, {"12", "1"}};
+    std::map<std::string, std::string> written;
+    for (const auto& [code, value] : ctx.records)
+        written[code] = value.toStdString();
+    EXPECT_EQ(written, expected);
 }
 
 // ---- line stream

@@ -1,0 +1,75 @@
+#include "framework/year_figures.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+using namespace year_figures;
+
+QString money(double amount, bool whole)
+{
+    return QLocale(QLocale::English, QLocale::Canada).toString(amount, 'f', whole ? 0 : 2);
+}
+
+QString percent(double rate)
+{
+    return QString::number(rate * 100.0, 'g', 6) + QLatin1Char('%');
+}
+
+// The printed form of one figure; a null string when the name is unknown.
+QString figureText(const QString& name, const QString& format)
+{
+    const bool whole = format == QLatin1String("whole");
+    if (name == QLatin1String("taxYear"))
+        return QString::number(kTaxYear);
+    if (name == QLatin1String("flatRate"))
+        return percent(kFlatRate);
+    if (name == QLatin1String("surtaxRate"))
+        return percent(kSurtaxRate);
+    if (name == QLatin1String("quebecAbatementRate"))
+        return percent(kQuebecAbatementRate);
+    static const QRegularExpression bracket(QStringLiteral("^bracket(\\d+)\\.(threshold|rate|baseTax)$"));
+    const QRegularExpressionMatch m = bracket.match(name);
+    if (m.hasMatch()) {
+        const int n = m.captured(1).toInt();
+        if (n < 1 || n > kFederalBracketCount)
+            return QString();
+        const FederalBracket& b = kFederalBrackets[n - 1];
+        const QString part = m.captured(2);
+        if (part == QLatin1String("threshold"))
+            return money(b.threshold, whole);
+        if (part == QLatin1String("baseTax"))
+            return money(b.baseTax, whole);
+        return percent(b.rate);
+    }
+    return QString();
+}
+
+}  // namespace
+
+QString expandYearFigures(const QString& text, QStringList* unknown)
+{
+    if (!text.contains(QLatin1Char('{')))
+        return text;
+    static const QRegularExpression placeholder(QStringLiteral("\\{([A-Za-z0-9.]+)(?::(\\w+))?\\}"));
+    QString out;
+    int last = 0;
+    auto it = placeholder.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const QString value = figureText(m.captured(1), m.captured(2));
+        out += text.midRef(last, m.capturedStart() - last);
+        if (value.isNull()) {
+            out += m.captured(0);
+            if (unknown)
+                unknown->append(m.captured(0));
+        } else {
+            out += value;
+        }
+        last = m.capturedEnd();
+    }
+    out += text.midRef(last);
+    return out;
+}
