@@ -29,19 +29,22 @@ expect_out_has '"typeId": 28,'
 run fields T3Ret
 expect_rc 0
 # Registration order: the return base's filing status first, then the identification.
-grep -qE '^NAME +KIND +LINE +DEFAULT$' <<<"$(sed -n 1p <<<"$out")" || fail "fields: heading"
+grep -qE '^NAME +KIND +LINE +CRA +RECORD +DEFAULT$' <<<"$(sed -n 1p <<<"$out")" || fail "fields: heading"
 grep -qE '^fld_ws_bSetStatus +yes/no +0 +false$' <<<"$(sed -n 2p <<<"$out")" || fail "fields: first row"
 grep -qE '^fld_trust_num +text\(9\) +0 +""$' <<<"$out" || fail "fields: trust number row"
+grep -qE '^fld_taxable_capgain +amount +0 +01 +01 W +0.0$' <<<"$out" || fail "fields: line 01 and its record"
+grep -qE '^fld_noneligible_div +amount +0 +3A +0.0$' <<<"$out" || fail "fields: line 3A without a record"
 [ "$(grep -n '^fld_trust_num ' <<<"$out" | cut -d: -f1)" -lt "$(grep -n '^fld_start_date ' <<<"$out" | cut -d: -f1)" ] ||
     fail "fields: registration order"
 grep -qE '^fld_indv_phone +text\(15\) +0 +"\(000\)-0000000"$' <<<"$out" || fail "fields: phone default"
-grep -qE '^fld_80 +amount +80 +0.0$' <<<"$out" || fail "fields: line number of fld_80"
+grep -qE '^fld_80 +amount +80 +80 +80 C +0.0$' <<<"$out" || fail "fields: line number of fld_80"
 grep -qE '^fld_lang +integer +0 +-1$' <<<"$out" || fail "fields: unanswered default"
 rows=$(($(wc -l <<<"$out") - 1))
 run fields TaxData_T3Ret --json
 expect_rc 0
 [ "$(grep -c '"name": ' <<<"$out")" -eq "$rows" ] || fail "fields --json: row count"
 expect_out_has '"maxLength": 9,'
+expect_out_has '"netfileFormat": "C"'
 grep -qE "^T3Ret +1 +$rows " <<<"$("$bin" forms)" || fail "forms: field count of T3Ret is not $rows"
 
 run java T3Ret
