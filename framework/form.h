@@ -56,13 +56,8 @@ struct STRUCT_IMPORT_LASTYEAR_PARAM {
 };
 static_assert(offsetof(STRUCT_IMPORT_LASTYEAR_PARAM, bSameYear) == 3, "bSameYear is the fourth byte");
 
-class CTaxData_Form : public QObject {
-    Q_OBJECT
-public:
-    explicit CTaxData_Form(ENUMTYPE_FORM formType = 0);
-    ~CTaxData_Form() override;
-
-    // ---- vocabulary of field declarations (FLD)
+// The vocabulary of field declarations (FLD, ROW_FLD), for forms and rows.
+struct FieldDeclarations {
     // Netfile value formats: whole dollars, cents, whole dollars at least one,
     // a two-way answer ("1"/"2"), a flag ("1" when set).
     static constexpr NetfileFormat W = NetfileFormat::W;
@@ -87,6 +82,14 @@ public:
     static constexpr FieldTag Record(int code, NetfileFormat format) { return FieldTag{nullptr, code, format}; }
     // A total the form computes (the long amount form 0, 0.0, 0, 1, 0, 0, 0x10000).
     static constexpr ComputedTotal Computed{};
+};
+
+class CTaxData_Form : public QObject, public FieldDeclarations {
+    Q_OBJECT
+public:
+    explicit CTaxData_Form(ENUMTYPE_FORM formType = 0);
+    ~CTaxData_Form() override;
+
 
     // ---- virtual interface, in slot order (after the QObject ones)
     virtual void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent);

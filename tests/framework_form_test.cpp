@@ -2,6 +2,7 @@
 #include "sample_form.h"
 
 #include "framework/datastream.h"
+#include "framework/field_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -354,3 +355,33 @@ TEST(SlipBase, AttachDocumentContentDefaultsToMinus1000)
 }
 
 }  // namespace
+
+namespace {
+struct SampleRow : FieldRow {
+    using FieldRow::FieldRow;
+    ROW_FLD(CFloatField, B);
+    ROW_FLD(CFloatField, C, Line("7"));
+};
+class RowsForm : public CTaxDataBase01 {
+public:
+    RowsForm() : CTaxDataBase01(97) {}
+    FLD(CFloatField, fld_first);
+    FieldRows<SampleRow, 3> m_rows{this, "fld_", "_"};
+    SampleRow m_NL{this, "fld_NL_", ""};
+    FLD(CFloatField, fld_last);
+};
+}  // namespace
+
+TEST(FieldRegistry, RepeatedRowsRegisterRowByRowUnderTheirRowsNames)
+{
+    RowsForm form;
+    std::vector<std::string> names;
+    for (const CField* f : form.fields())
+        names.push_back(f->name());
+    const std::vector<std::string> expected = {"fld_first", "fld_B_1", "fld_C_1", "fld_B_2", "fld_C_2", "fld_B_3",
+                                               "fld_C_3",   "fld_NL_B", "fld_NL_C", "fld_last"};
+    EXPECT_EQ(names, expected);
+    form.m_rows[1].B = 5.0;
+    EXPECT_EQ(form.findField("fld_B_2"), &form.m_rows[1].B);
+    EXPECT_EQ(RowsForm().fields()[3]->name(), form.fields()[3]->name());  // one name shared by every object
+}
