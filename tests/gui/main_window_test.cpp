@@ -69,11 +69,13 @@ struct Window {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void newReturnHoldsTheReturnScheduleElevenAndTheAuthorization()
+    void newReturnHoldsTheReturnSchedulesNineAndElevenAndTheAuthorization()
     {
         Window win;
         QCOMPARE(win.treeTitles(),
-                 QStringList({"T3 Trust Income Tax and Information Return", "Schedule 11 - Federal Income Tax",
+                 QStringList({"T3 Trust Income Tax and Information Return",
+                              "Schedule 9 - Income Allocations and Designations to Beneficiaries",
+                              "Schedule 11 - Federal Income Tax",
                               "T183 TRUST - Information Return for Electronic Filing of a Trust's Return"}));
         QVERIFY(!win.w.session().isModified());
         QCOMPARE(win.w.windowTitle(), QStringLiteral("New return[*] - Trustella"));
