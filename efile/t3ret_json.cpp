@@ -154,10 +154,13 @@ json filingInformation(const T& r)
     out["trustFiscalPeriodStart"] = jsonDate(r.fld_start_date);
     out["trustFiscalPeriodEnd"] = jsonDate(r.fld_end_date);
     out["firstYearFilingIndicator"] = jsonIndicator(r.fld_first_year);
-    if (r.fld_first_year != 0) {
+    // "No" (1) names last year's return, "yes" (0) how the trust document is
+    // sent; an unanswered question (-1) gives neither.
+    if (r.fld_first_year == 1) {
         out["previousFilingYear"] = r.fld_year_last.utf8();
-    } else if (const char* method = documentFilingMethod(r.fld_attach_flag)) {
-        out["trustDocumentFilingMethod"] = method;
+    } else if (r.fld_first_year == 0) {
+        if (const char* method = documentFilingMethod(r.fld_attach_flag))
+            out["trustDocumentFilingMethod"] = method;
     }
     out["trustFinalReturnIndicator"] = jsonIndicator(r.fld_is_final);
     if (jsonIndicator(r.fld_is_final))

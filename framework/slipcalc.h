@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 struct STRU_SLIPDATA_CALCULATION {
     static constexpr int kSize = 64;

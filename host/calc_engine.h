@@ -1,24 +1,36 @@
-// The calculation engine: runs each form's calculation operations in the
-// fixed order of one pass, for the forms present, copying values between
-// forms (calc_rules.h) in between. docs/calculation.md gives the whole pass.
+// The calculation engine: one pass runs every form's calculation steps in the
+// order of their keys, and applies the copy rules (copy_rules.h) between them.
+// Each form's steps and rules are in its own file under host/forms/, listed in
+// host/form_calculations.cpp; docs/calculation.md gives the whole pass.
 #pragma once
 
+#include "framework/slipcalc.h"
+#include "host/calc_order.h"
 #include "host/tax_return.h"
 
 #include <vector>
 
-struct CalcContext;
+// What a step works on: the return, and the slip totals of this pass.
+struct CalcPass {
+    TaxReturn& ret;
+    // Amounts totalled from the slips of the return (none are built yet: all zero).
+    STRU_SLIPDATA_CALCULATION slipTotals;
+};
 
-// One step of a pass: a name for people and the code that runs it.
+// One step of a pass: its place, a name for people, and the code that runs
+// it. A step finds its forms itself (`pass.ret.first<T>()`) and does nothing
+// when they are absent.
 struct CalcStep {
+    CalcOrder order;
     const char* name;
-    void (*run)(CalcContext& ctx);
+    void (*run)(CalcPass& pass);
 };
 
 // The steps of one pass, in order.
 const std::vector<CalcStep>& calculationSteps();
 
-// One pass over the return.
+// One pass over the return: each step, preceded by the copy rules placed at
+// or before it.
 void calculatePass(TaxReturn& ret);
 // A full calculation: the pass runs twice, so that values that feed back
 // (Schedule 12's carryover, the T3A farming subtotal) settle.

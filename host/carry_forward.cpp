@@ -1,7 +1,7 @@
 #include "host/carry_forward.h"
 
 #include "framework/datastream.h"
-#include "host/calc_rules.h"
+#include "host/trust_jurisdiction.h"
 #include "host/return_error.h"
 #include "returns/t3ret.h"
 

@@ -13,14 +13,6 @@ Form* firstOf(const std::vector<CTaxData_Form*>& forms)
             return match;
     return nullptr;
 }
-
-std::vector<CTaxData_Form*> formsOf(const TaxReturn& ret)
-{
-    std::vector<CTaxData_Form*> forms;
-    for (const auto& f : ret.forms())
-        forms.push_back(f.get());
-    return forms;
-}
 }  // namespace
 
 std::vector<FormNetfileRecords> collectNetfileRecords(const std::vector<CTaxData_Form*>& forms)
@@ -94,10 +86,10 @@ bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QS
 
 std::vector<FormNetfileRecords> collectNetfileRecords(const TaxReturn& ret)
 {
-    return collectNetfileRecords(formsOf(ret));
+    return collectNetfileRecords(ret.formPointers());
 }
 
 bool buildFilingDocument(const TaxReturn& ret, json& doc, QString& error)
 {
-    return buildFilingDocument(formsOf(ret), doc, error);
+    return buildFilingDocument(ret.formPointers(), doc, error);
 }

@@ -11,6 +11,14 @@ std::vector<CTaxData_Form*> TaxReturn::formPointers() const
     return out;
 }
 
+CTaxData_Form* TaxReturn::first(const QMetaObject& cls) const
+{
+    for (const auto& f : m_forms)
+        if (f->metaObject()->inherits(&cls))
+            return f.get();
+    return nullptr;
+}
+
 int TaxReturn::indexOf(const CTaxData_Form* form) const
 {
     for (size_t i = 0; i < m_forms.size(); ++i)

@@ -41,6 +41,8 @@ public:
                 return match;
         return nullptr;
     }
+    // The first form of the class `cls` (or of a class derived from it), or nullptr.
+    CTaxData_Form* first(const QMetaObject& cls) const;
     // Every form of a class, in list order.
     template <class Form>
     std::vector<Form*> all() const

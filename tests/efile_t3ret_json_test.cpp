@@ -306,24 +306,33 @@ TEST(T3RetJson, UnansweredQuestionsAreFalseWithoutYearOrDateKeys)
     EXPECT_FALSE(doc["trustIdentification"].contains("provinceOfBusiness"));
 }
 
-TEST(T3RetJson, FirstYearWritesTheDocumentMethodInsteadOfTheLastYear)
+TEST(T3RetJson, FirstYearAnswerChoosesLastYearOrTheDocumentMethod)
 {
-    const std::vector<std::pair<int, const char*>> cases = {
-        {0, "SENT"}, {1, "WITH_T3_APP"}, {2, "WITH_T1"}, {3, nullptr}, {-1, nullptr}};
-    for (const auto& [attach, method] : cases) {
+    // "No" names last year's return, "yes" how the trust document is sent;
+    // an unanswered question gives neither.
+    const struct {
+        int firstYear, attach;
+        const char* previousYear;
+        const char* method;
+    } cases[] = {
+        {1, 0, "2023", nullptr},      {-1, 0, nullptr, nullptr},  {0, 0, nullptr, "SENT"},
+        {0, 1, nullptr, "WITH_T3_APP"}, {0, 2, nullptr, "WITH_T1"}, {0, 3, nullptr, nullptr},
+        {0, -1, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
         T r;
-        r.fld_first_year = 0;
+        r.fld_first_year = c.firstYear;
         r.fld_year_last = "2023";
-        r.fld_attach_flag = attach;
-        const json doc = returnDocument(r);
-        const json& filing = doc["filingInformation"];
-        SCOPED_TRACE(attach);
-        EXPECT_EQ(doc["firstTimeFilerIndicator"], true);
-        EXPECT_EQ(filing["firstYearFilingIndicator"], true);
-        EXPECT_FALSE(filing.contains("previousFilingYear"));
-        ASSERT_EQ(filing.contains("trustDocumentFilingMethod"), method != nullptr);
-        if (method) {
-            EXPECT_EQ(filing["trustDocumentFilingMethod"], method);
+        r.fld_attach_flag = c.attach;
+        const json filing = returnDocument(r)["filingInformation"];
+        SCOPED_TRACE(testing::Message() << c.firstYear << "/" << c.attach);
+        ASSERT_EQ(filing.contains("previousFilingYear"), c.previousYear != nullptr);
+        if (c.previousYear) {
+            EXPECT_EQ(filing["previousFilingYear"], c.previousYear);
+        }
+        ASSERT_EQ(filing.contains("trustDocumentFilingMethod"), c.method != nullptr);
+        if (c.method) {
+            EXPECT_EQ(filing["trustDocumentFilingMethod"], c.method);
         }
     }
 }

@@ -1,7 +1,9 @@
 // The calculation engine: its order (one pass must be enough for the forms
-// built so far), its copies between forms, and forms left out of a return.
+// built so far), its copy rules, and forms left out of a return.
 #include "host/calc_engine.h"
-#include "host/calc_rules.h"
+#include "host/copy_rules.h"
+#include "host/form_catalogue.h"
+#include "host/trust_jurisdiction.h"
 
 #include "framework/geo_tables.h"
 #include "returns/t183trust.h"
@@ -11,6 +13,7 @@
 #include "taxcalc/sch11.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -72,30 +75,6 @@ TEST(CalcEngine, RunningTheFullCalculationAgainChangesNothing)
     EXPECT_EQ(e.t3->fld_line471.value(), line471);
 }
 
-TEST(CalcEngine, TargetsOfAbsentFormsKeepWhatTheUserEntered)
-{
-    EstateReturn e(/*withSch9=*/false, /*withSch11=*/false);
-    e.t3->fld_line471 = 5000.0;
-    e.t3->fld_fed_tax = 1234.5;
-    calculateReturn(e.ret);
-    EXPECT_DOUBLE_EQ(e.t3->fld_line471.value(), 5000.0);
-    EXPECT_DOUBLE_EQ(e.t3->fld_taxinc.value(), 73000.0);
-    EXPECT_DOUBLE_EQ(e.t3->fld_fed_tax.value(), 1234.5);
-    EXPECT_DOUBLE_EQ(e.t3->fld_tax_pay.value(), 1234.5);
-}
-
-TEST(CalcEngine, LineFourSeventyOneTakenOverByTheUserIsKept)
-{
-    EstateReturn e;
-    e.sch9->fld_9261 = 30000.0;
-    e.t3->fld_overwrite_line471 = true;
-    e.t3->fld_line471 = 10000.0;
-    calculateReturn(e.ret);
-    EXPECT_DOUBLE_EQ(e.t3->fld_line471.value(), 10000.0);
-    EXPECT_DOUBLE_EQ(e.t3->fld_taxinc.value(), 68000.0);
-    EXPECT_DOUBLE_EQ(e.sch9->fld_total_A_resident.value(), 30000.0);
-}
-
 TEST(CalcEngine, AlwaysAllocateAllRunsTheAutomaticAllocationEveryPass)
 {
     EstateReturn e;
@@ -140,7 +119,7 @@ TEST(CalcEngine, TrustTypeAndJurisdictionReachScheduleEleven)
     }
 }
 
-TEST(CalcRules, TrustJurisdictionFromProvinceAndCountry)
+TEST(TrustJurisdiction, FromProvinceAndCountry)
 {
     struct Case {
         int prov, country, expected;
@@ -190,4 +169,181 @@ TEST(CalcEngine, FormsWithoutAReturnStillCalculate)
     EXPECT_DOUBLE_EQ(sch9->fld_total_A_nonresident.value(), 50.0);
     // No return: not graduated (flat 33%), no province (48% surtax on all of it).
     EXPECT_DOUBLE_EQ(sch11->fld_FedTaxPayable.value(), 3300.0 * 1.48);
+}
+
+namespace {
+const EngineFilledField* filled(const std::vector<EngineFilledField>& fields, const char* name)
+{
+    for (const EngineFilledField& f : fields)
+        if (f.field == QLatin1String(name))
+            return &f;
+    return nullptr;
+}
+}  // namespace
+
+TEST(CopyRules, TypedLine81IsReplacedOnlyWhileScheduleElevenIsPresent)
+{
+    for (const bool withSch11 : {false, true}) {
+        EstateReturn e(/*withSch9=*/true, withSch11);
+        e.t3->fld_fed_tax = 1234.5;
+        calculateReturn(e.ret);
+        SCOPED_TRACE(withSch11);
+        EXPECT_NEAR(e.t3->fld_fed_tax.value(), withSch11 ? 12917.315 : 1234.5, 1e-9);
+        EXPECT_NEAR(e.t3->fld_tax_pay.value(), withSch11 ? 12917.315 : 1234.5, 1e-9);
+        const std::vector<EngineFilledField> fields = engineFilledFields(e.ret, *e.t3);
+        const EngineFilledField* line81 = filled(fields, "fld_fed_tax");
+        ASSERT_EQ(line81 != nullptr, withSch11);
+        if (line81) {
+            EXPECT_EQ(line81->comesFrom, QStringLiteral("Schedule 11 line 34"));
+        }
+    }
+}
+
+TEST(CopyRules, Line471ComesFromScheduleNineUnlessTakenOver)
+{
+    const struct {
+        bool withSch9, takenOver;
+        double line471;
+    } cases[] = {{true, false, 30000.0}, {true, true, 10000.0}, {false, false, 10000.0}};
+    for (const auto& c : cases) {
+        EstateReturn e(c.withSch9);
+        if (e.sch9)
+            e.sch9->fld_9261 = 30000.0;  // other income to resident beneficiaries
+        e.t3->fld_line471 = 10000.0;
+        e.t3->fld_overwrite_line471 = c.takenOver;
+        calculateReturn(e.ret);
+        SCOPED_TRACE(testing::Message() << c.withSch9 << c.takenOver);
+        EXPECT_DOUBLE_EQ(e.t3->fld_line471.value(), c.line471);
+        EXPECT_DOUBLE_EQ(e.t3->fld_taxinc.value(), 78000.0 - c.line471);
+        const std::vector<EngineFilledField> fields = engineFilledFields(e.ret, *e.t3);
+        const EngineFilledField* line471 = filled(fields, "fld_line471");
+        ASSERT_EQ(line471 != nullptr, c.withSch9 && !c.takenOver);
+        if (line471) {
+            EXPECT_EQ(line471->comesFrom, QStringLiteral("Schedule 9 line 928"));
+        }
+    }
+}
+
+TEST(CopyRules, OnlyTheFirstFormOfAClassIsATarget)
+{
+    EstateReturn e;
+    auto* second = static_cast<TaxData_Sch11*>(e.ret.add(std::make_unique<TaxData_Sch11>()));
+    calculateReturn(e.ret);
+    EXPECT_DOUBLE_EQ(e.sch11->fld_taxinc.value(), 78000.0);
+    EXPECT_DOUBLE_EQ(second->fld_taxinc.value(), 0.0);
+    EXPECT_TRUE(engineFilledFields(e.ret, *second).empty());
+    EXPECT_TRUE(filled(engineFilledFields(e.ret, *e.sch11), "fld_taxinc"));
+}
+
+// Every rule names fields that its classes have, of kinds that fit the copy.
+TEST(CopyRules, EveryRuleNamesRealFields)
+{
+    const FormCatalogue& catalogue = FormCatalogue::standard();
+    auto create = [&](const QMetaObject* cls) {
+        const FormClass* row = catalogue.find(QString::fromLatin1(cls->className()));
+        return row ? row->create() : nullptr;
+    };
+    for (const CopyRule& rule : copyRules()) {
+        SCOPED_TRACE(testing::Message() << rule.targetClass->className() << "." << rule.targetField);
+        const auto target = create(rule.targetClass);
+        ASSERT_TRUE(target);
+        const CField* to = target->findField(rule.targetField);
+        ASSERT_TRUE(to);
+        EXPECT_FALSE(rule.comesFrom == nullptr || *rule.comesFrom == 0);
+        for (const char* flag : {rule.overrideFlag, rule.onlyWhile})
+            if (flag) {
+                ASSERT_TRUE(target->findField(flag)) << flag;
+                EXPECT_EQ(target->findField(flag)->kind(), FIELD_BOOL) << flag;
+            }
+        if (rule.sourceClass) {
+            ASSERT_TRUE(create(rule.sourceClass));
+        }
+        switch (rule.kind) {
+        case CopyRule::Source::Field: {
+            const CField* from = create(rule.sourceClass)->findField(rule.sourceField);
+            ASSERT_TRUE(from) << rule.sourceField;
+            EXPECT_EQ(from->kind(), to->kind());
+            break;
+        }
+        case CopyRule::Source::Computed:
+            EXPECT_EQ(to->kind(), FIELD_FLOAT);
+            EXPECT_TRUE(rule.compute);
+            break;
+        case CopyRule::Source::Operation:
+            break;
+        }
+    }
+}
+
+namespace {
+// Gives every field of `form` a value other than its default: `variant` 0
+// or 1 for answers and flags, so that both branches of a choice are seen.
+void fillEveryField(CTaxData_Form& form, int variant)
+{
+    double amount = 100.25 + variant;
+    for (CField* f : form.fields()) {
+        switch (f->kind()) {
+        case FIELD_FLOAT:
+        case FIELD_PERCENT:
+            f->fromText(QString::number(amount += 10.0));
+            break;
+        case FIELD_INT:
+        case FIELD_BOOL:
+            f->fromText(QString::number(variant));
+            break;
+        case FIELD_STRING:
+            f->fromText(QStringLiteral("X%1").arg(variant));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+std::set<std::string> changedFields(const CTaxData_Form& before, const CTaxData_Form& after)
+{
+    std::set<std::string> out;
+    for (const CField* f : after.fields())
+        if (!f->sameValue(*before.findField(f->name())))
+            out.insert(f->name());
+    return out;
+}
+
+std::set<std::string> operationTargets(const QMetaObject& target)
+{
+    std::set<std::string> out;
+    for (const CopyRule& rule : copyRules())
+        if (rule.kind == CopyRule::Source::Operation && rule.targetClass == &target)
+            out.insert(rule.targetField);
+    return out;
+}
+}  // namespace
+
+// The rules list exactly the fields the return's updateT183Trust fills.
+TEST(CopyRules, AuthorizationRulesAreTheFieldsTheReturnFills)
+{
+    std::set<std::string> changed;
+    for (const int variant : {0, 1}) {
+        TaxData_T3Ret t3;
+        fillEveryField(t3, variant);
+        TaxData_T183Trust fresh, t183;
+        t3.updateT183Trust(&t183);
+        const std::set<std::string> run = changedFields(fresh, t183);
+        changed.insert(run.begin(), run.end());
+    }
+    EXPECT_EQ(changed, operationTargets(TaxData_T183Trust::staticMetaObject));
+}
+
+// The rules list exactly the fields "Always Allocate All" writes.
+TEST(CopyRules, AllocateAllRulesAreTheFieldsTheAllocationWrites)
+{
+    TaxData_T3Ret t3;
+    fillEveryField(t3, 1);
+    STRU_SLIPDATA_CALCULATION slips;
+    for (int i = 0; i < STRU_SLIPDATA_CALCULATION::kSize; ++i)
+        slips[i] = i + 0.5;
+    TaxData_Sch9 fresh, sch9;
+    sch9.copySlipCalcAmount(slips, &t3);
+    sch9.autoSetAllAllocation();
+    EXPECT_EQ(changedFields(fresh, sch9), operationTargets(TaxData_Sch9::staticMetaObject));
 }

@@ -3,6 +3,8 @@
 #include "commands.h"
 #include "return_io.h"
 
+#include "host/new_return.h"
+
 namespace {
 // "CLASS" or, for a class whose type id or slip origin the creator gives, "CLASS:N".
 std::unique_ptr<CTaxData_Form> formFromArgument(const QString& argument)
@@ -32,7 +34,7 @@ int run(const Invocation& args)
     requireReturnFileName(output);
     QStringList classes = args.positional();
     if (classes.isEmpty())
-        classes = QStringList{"T3Ret", "Sch9", "Sch11", "T183Trust"};
+        classes = defaultNewReturnForms();
     TaxReturn ret;
     for (const QString& c : classes)
         ret.add(formFromArgument(c));

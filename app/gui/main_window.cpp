@@ -21,14 +21,6 @@
 
 namespace {
 const char* const kReturnFilter = "Trust returns (*.t3r *.json);;Binary returns (*.t3r);;JSON returns (*.json)";
-
-std::vector<CTaxData_Form*> formsOf(const TaxReturn& ret)
-{
-    std::vector<CTaxData_Form*> forms;
-    for (const auto& f : ret.forms())
-        forms.push_back(f.get());
-    return forms;
-}
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -280,7 +272,7 @@ void MainWindow::chooseAndSaveAs()
 bool MainWindow::exportNetfileRecords(const QString& path)
 {
     m_session.recalculate();
-    const QString text = netfileRecordsText(collectNetfileRecords(formsOf(m_session.taxReturn())));
+    const QString text = netfileRecordsText(collectNetfileRecords(m_session.taxReturn()));
     try {
         writeFileAtomically(path, text.toUtf8());
     } catch (const ReturnFileError& e) {
@@ -295,7 +287,7 @@ bool MainWindow::exportFilingDocument(const QString& path)
     m_session.recalculate();
     json doc;
     QString error;
-    if (!buildFilingDocument(formsOf(m_session.taxReturn()), doc, error)) {
+    if (!buildFilingDocument(m_session.taxReturn(), doc, error)) {
         showError(error);
         return false;
     }

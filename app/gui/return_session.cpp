@@ -2,10 +2,8 @@
 
 #include "app/gui/edit_commands.h"
 #include "host/calc_engine.h"
+#include "host/new_return.h"
 #include "host/return_file.h"
-#include "returns/t183trust.h"
-#include "returns/t3ret.h"
-#include "taxcalc/sch11.h"
 
 ReturnSession::ReturnSession(const FormCatalogue& catalogue, QObject* parent)
     : QObject(parent), m_catalogue(catalogue)
@@ -25,11 +23,7 @@ void ReturnSession::replaceReturn(TaxReturn&& ret, const QString& path)
 
 void ReturnSession::newReturn()
 {
-    TaxReturn ret;
-    ret.add(std::make_unique<TaxData_T3Ret>());
-    ret.add(std::make_unique<TaxData_Sch11>());
-    ret.add(std::make_unique<TaxData_T183Trust>());
-    replaceReturn(std::move(ret), QString());
+    replaceReturn(newDefaultReturn(m_catalogue), QString());
 }
 
 void ReturnSession::open(const QString& path)

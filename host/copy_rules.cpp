@@ -1,0 +1,66 @@
+#include "host/copy_rules.h"
+
+#include "host/form_calculations.h"
+
+#include <QMetaObject>
+#include <algorithm>
+
+const std::vector<CopyRule>& copyRules()
+{
+    static const std::vector<CopyRule> rules = [] {
+        std::vector<CopyRule> all;
+        for (const FormCalculation& form : formCalculations())
+            all.insert(all.end(), form.rules.begin(), form.rules.end());
+        std::stable_sort(all.begin(), all.end(), [](const CopyRule& a, const CopyRule& b) { return a.at < b.at; });
+        return all;
+    }();
+    return rules;
+}
+
+namespace {
+// A yes/no flag counts as set when it is true; an answer, when it is answered and not 0.
+bool flagSet(const CTaxData_Form& form, const char* name)
+{
+    const CField* flag = form.findField(name);
+    return flag && !flag->isDefault() && flag->toText() != QLatin1String("0");
+}
+}  // namespace
+
+RuleForms ruleFormsNow(const CopyRule& rule, const TaxReturn& ret)
+{
+    CTaxData_Form* target = ret.first(*rule.targetClass);
+    CTaxData_Form* source = rule.sourceClass ? ret.first(*rule.sourceClass) : nullptr;
+    if (!target || (rule.sourceClass && !source))
+        return {};
+    if (rule.overrideFlag && flagSet(*target, rule.overrideFlag))
+        return {};
+    if (rule.onlyWhile && !flagSet(*target, rule.onlyWhile))
+        return {};
+    return {source, target};
+}
+
+void applyRule(const CopyRule& rule, const TaxReturn& ret)
+{
+    const RuleForms forms = ruleFormsNow(rule, ret);
+    if (!forms.target)
+        return;
+    CField* to = forms.target->findField(rule.targetField);
+    if (rule.kind == CopyRule::Source::Field)
+        to->copyValueFrom(*forms.source->findField(rule.sourceField));
+    else if (rule.kind == CopyRule::Source::Computed)
+        static_cast<CFloatField*>(to)->store(rule.compute(*forms.source));
+}
+
+std::vector<EngineFilledField> engineFilledFields(const TaxReturn& ret, const CTaxData_Form& target)
+{
+    std::vector<EngineFilledField> out;
+    for (const CopyRule& rule : copyRules()) {
+        if (ruleFormsNow(rule, ret).target != &target)
+            continue;
+        const QString field = QString::fromLatin1(rule.targetField);
+        const bool listed = std::any_of(out.begin(), out.end(), [&](const auto& f) { return f.field == field; });
+        if (!listed)
+            out.push_back({field, QString::fromUtf8(rule.comesFrom)});
+    }
+    return out;
+}

@@ -1,0 +1,20 @@
+#include "host/form_calculations.h"
+
+// One line per form: its calculation in host/forms/.
+FormCalculation t3retCalculation();
+FormCalculation sch9Calculation();
+FormCalculation sch11Calculation();
+FormCalculation t183Calculation();
+FormCalculation taxNoteCalculation();
+
+const std::vector<FormCalculation>& formCalculations()
+{
+    static const std::vector<FormCalculation> forms = {
+        t3retCalculation(),
+        sch9Calculation(),
+        sch11Calculation(),
+        t183Calculation(),
+        taxNoteCalculation(),
+    };
+    return forms;
+}

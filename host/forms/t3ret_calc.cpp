@@ -1,0 +1,27 @@
+// The T3 return's steps: its own calculation operations, which the other
+// forms' steps and rules fill around.
+#include "host/form_calculations.h"
+#include "returns/t3ret.h"
+
+namespace {
+template <int (TaxData_T3Ret::*Operation)()>
+void onReturn(CalcPass& pass)
+{
+    if (auto* t3 = pass.ret.first<TaxData_T3Ret>())
+        (t3->*Operation)();
+}
+}  // namespace
+
+FormCalculation t3retCalculation()
+{
+    return {
+        {
+            {{1, 1}, "T3 return: independent part", &onReturn<&TaxData_T3Ret::Calculate_NoOrderPart>},
+            {{3, 1}, "T3 return: total income", &onReturn<&TaxData_T3Ret::Calculate_TotalInc>},
+            {{5, 1}, "T3 return: net income", &onReturn<&TaxData_T3Ret::Calculate_NetInc>},
+            {{5, 3}, "T3 return: taxable income", &onReturn<&TaxData_T3Ret::Calculate_TaxInc>},
+            {{8, 2}, "T3 return: summary of tax and credits", &onReturn<&TaxData_T3Ret::Calculate_Step5>},
+        },
+        {},
+    };
+}
