@@ -1,6 +1,7 @@
 #include "framework/form.h"
 
 #include "framework/datastream.h"
+#include "framework/described_page.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -92,7 +93,10 @@ QString CTaxData_Form::shortClassName() const
 
 // ---- virtual interface defaults
 
-void CTaxData_Form::getUIPages(QList<BaseTaxPage*>& /*pages*/, QWidget* /*parent*/) {}
+void CTaxData_Form::getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent)
+{
+    appendDescribedPages(*this, pages, parent);
+}
 
 CTaxData_Form& CTaxData_Form::operator=(const CTaxData_Form& other)
 {

@@ -92,6 +92,7 @@ public:
 
 
     // ---- virtual interface, in slot order (after the QObject ones)
+    // Appends the pages of the form's description (described_page.h).
     virtual void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent);
     virtual CTaxData_Form& operator=(const CTaxData_Form& other);
     virtual bool operator!=(const CTaxData_Form& other) const;

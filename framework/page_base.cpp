@@ -6,6 +6,7 @@
 #include "framework/widget_lines.h"
 
 #include <QSignalBlocker>
+#include <QStyle>
 
 const char* boundWidgetKindName(BoundWidgetKind kind)
 {
@@ -43,6 +44,12 @@ BaseTaxPage::BaseTaxPage(int id, CTaxData_Form* form, QWidget* parent) : QWidget
 
 BaseTaxPage::BaseTaxPage(const char* title, CTaxData_Form* form, QWidget* parent)
     : QWidget(parent), m_title(QString::fromUtf8(title ? title : "")), m_form(form)
+{
+    registerSignalTypes();
+}
+
+BaseTaxPage::BaseTaxPage(int id, const QString& title, CTaxData_Form* form, QWidget* parent)
+    : QWidget(parent), m_id(id), m_title(title), m_form(form)
 {
     registerSignalTypes();
 }
@@ -85,7 +92,7 @@ bool BaseTaxPage::bindWidget(QWidget* widget, CField* field)
     if (!widget || !field || !widgetKind(widget, kind) || m_bindingOfWidget.contains(widget))
         return false;
     m_bindingOfWidget.insert(widget, m_bindings.size());
-    m_bindings.push_back({widget, field, kind});
+    m_bindings.push_back({widget, field, kind, isWidgetReadOnly(widget), QString(), false, QString()});
     if (!m_widgetByName.contains(widget->objectName()))
         m_widgetByName.insert(widget->objectName(), widget);
 
@@ -129,7 +136,98 @@ bool BaseTaxPage::bindWidget(QWidget* widget, CField* field)
     const QString tip = getTooltip(m_form ? m_form->fieldIndex(field->name()) : -1);
     if (!tip.isEmpty())
         widget->setToolTip(tip);
+    m_bindings.last().ownToolTip = widget->toolTip();
     return true;
+}
+
+// ---- read-only widgets
+
+void BaseTaxPage::setWidgetReadOnly(QWidget* widget, bool readOnly)
+{
+    BoundWidgetKind kind;
+    if (!widget || !widgetKind(widget, kind))
+        return;
+    switch (kind) {
+    case BoundWidgetKind::AmountLine:
+    case BoundWidgetKind::TextLine: static_cast<QLineEdit*>(widget)->setReadOnly(readOnly); break;
+    case BoundWidgetKind::MultiLine: static_cast<MultiLineEdit*>(widget)->setReadOnly(readOnly); break;
+    case BoundWidgetKind::CheckBox: static_cast<StyledCheckBox*>(widget)->setReadOnly(readOnly); break;
+    case BoundWidgetKind::RadioGroup: static_cast<AnswerRadioGroup*>(widget)->setReadOnly(readOnly); break;
+    case BoundWidgetKind::ComboBox: static_cast<CT2ComboBox*>(widget)->setReadOnly(readOnly); break;
+    case BoundWidgetKind::Date:
+    case BoundWidgetKind::DateTime: {
+        // Without its arrows and calendar a read-only date is a plain read-only line.
+        auto* edit = static_cast<QDateTimeEdit*>(widget);
+        edit->setReadOnly(readOnly);
+        edit->setButtonSymbols(readOnly ? QAbstractSpinBox::NoButtons : QAbstractSpinBox::UpDownArrows);
+        edit->setCalendarPopup(!readOnly);
+        break;
+    }
+    }
+    // Style sheet rules on the read-only state apply on the next polish.
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+    for (QWidget* child : widget->findChildren<QWidget*>()) {
+        child->style()->unpolish(child);
+        child->style()->polish(child);
+    }
+    widget->update();
+}
+
+bool BaseTaxPage::isWidgetReadOnly(const QWidget* widget)
+{
+    return widget && widget->property("readOnly").toBool();
+}
+
+// ---- fields the calculation fills
+
+void BaseTaxPage::showEngineFilled(Binding& b, bool filled, const QString& sourceText)
+{
+    b.engineFilled = filled;
+    b.engineSource = filled ? sourceText : QString();
+    setWidgetReadOnly(b.widget, filled || b.ownReadOnly);
+    QString tip = b.ownToolTip;
+    if (filled) {
+        const QString from = sourceText.isEmpty() ? tr("Filled in by the calculation")
+                                                  : tr("Filled in from %1").arg(sourceText);
+        tip = tip.isEmpty() ? from : tip + QLatin1Char('\n') + from;
+    }
+    b.widget->setToolTip(tip);
+    showField(b);  // a read-only amount shows its zero
+}
+
+void BaseTaxPage::setEngineFilled(const QString& fieldName, const QString& sourceText)
+{
+    for (Binding& b : m_bindings)
+        if (fieldName == QLatin1String(b.field->name()) &&
+            (!b.engineFilled || b.engineSource != sourceText))
+            showEngineFilled(b, true, sourceText);
+}
+
+void BaseTaxPage::clearEngineFilled(const QString& fieldName)
+{
+    for (Binding& b : m_bindings)
+        if (b.engineFilled && fieldName == QLatin1String(b.field->name()))
+            showEngineFilled(b, false, QString());
+}
+
+QStringList BaseTaxPage::engineFilledFields() const
+{
+    QStringList names;
+    for (const Binding& b : m_bindings) {
+        const QString name = QLatin1String(b.field->name());
+        if (b.engineFilled && !names.contains(name))
+            names << name;
+    }
+    return names;
+}
+
+QString BaseTaxPage::engineFilledSource(const QString& fieldName) const
+{
+    for (const Binding& b : m_bindings)
+        if (b.engineFilled && fieldName == QLatin1String(b.field->name()))
+            return b.engineSource;
+    return QString();
 }
 
 QWidget* BaseTaxPage::widgetByName(const QString& objectName) const
@@ -252,6 +350,10 @@ void BaseTaxPage::PutDataToDoc()
 
 void BaseTaxPage::commit(const Binding& b, const QString& newText)
 {
+    if (b.ownReadOnly || b.engineFilled) {
+        showField(b);  // what is shown, never edited, is never written back
+        return;
+    }
     CField& f = *b.field;
     const QString oldText = f.toText();
     if (!f.fromText(newText)) {

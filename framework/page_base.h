@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QMetaType>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <QWidget>
 #include <functional>
@@ -39,6 +40,9 @@ class BaseTaxPage : public QWidget {
 public:
     BaseTaxPage(int id, CTaxData_Form* form, QWidget* parent = nullptr);
     BaseTaxPage(const char* title, CTaxData_Form* form, QWidget* parent = nullptr);
+    // An id and a title, as a page description gives them (the title, when
+    // not empty, is the caption).
+    BaseTaxPage(int id, const QString& title, CTaxData_Form* form, QWidget* parent = nullptr);
     ~BaseTaxPage() override;
 
     int pageId() const { return m_id; }
@@ -55,6 +59,20 @@ public:
     CField* fieldOf(const QWidget* widget) const;
     QVector<QWidget*> boundWidgets() const;  // in binding order
     static bool widgetKind(const QWidget* widget, BoundWidgetKind& kind);
+
+    // Read-only state of a bound widget of any kind: the value shows, nothing
+    // the user does changes it, and it looks like a computed total.
+    static void setWidgetReadOnly(QWidget* widget, bool readOnly);
+    static bool isWidgetReadOnly(const QWidget* widget);
+
+    // ---- fields the calculation fills
+    // The field's widgets become read-only and name where the value comes
+    // from ("Schedule 11 line 34") until cleared; no edit of them reaches
+    // the field.
+    void setEngineFilled(const QString& fieldName, const QString& sourceText);
+    void clearEngineFilled(const QString& fieldName);
+    QStringList engineFilledFields() const;
+    QString engineFilledSource(const QString& fieldName) const;  // empty when not filled
 
     // Runs a page action that may change many fields (an automatic
     // allocation, a generated number) and reports it as one edit.
@@ -102,7 +120,12 @@ private:
         QWidget* widget;
         CField* field;
         BoundWidgetKind kind;
+        bool ownReadOnly;  // read-only as built (a computed total, an "=" cell)
+        QString ownToolTip;
+        bool engineFilled = false;
+        QString engineSource;
     };
+    void showEngineFilled(Binding& binding, bool filled, const QString& sourceText);
     const Binding* bindingOf(const QObject* widget) const;
     void showField(const Binding& binding);
     // The widget's value as field text; false when it holds no valid value.

@@ -27,6 +27,11 @@ QLabel#lineCode { border: 1px solid #6b6b6b; background: #f2f2f2; font-weight: b
 QLabel#descriptionError { color: #b00020; font-weight: bold; }
 QLineEdit { border: 1px solid #8a8a8a; padding: 2px 4px; background: #ffffff; }
 QLineEdit:read-only { background: #edf0f3; border: 1px solid #b8bec5; }
+QPlainTextEdit[readOnly="true"], QAbstractSpinBox[readOnly="true"], AnswerRadioGroup[readOnly="true"],
+CT2ComboBox[readOnly="true"] { background: #edf0f3; border: 1px solid #b8bec5; }
+CT2ComboBox[readOnly="true"] { padding: 1px 4px; }
+CT2ComboBox[readOnly="true"]::drop-down { width: 0px; border: none; }
+StyledCheckBox[readOnly="true"] { background: #edf0f3; }
 QLineEdit:focus { border: 1px solid #26374a; background: #fffbe6; }
 )";
 
@@ -176,12 +181,13 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
     }
 
     QWidget* w = nullptr;
+    bool computed = false;
     switch (kind) {
     case BoundWidgetKind::AmountLine: {
         auto* edit = new DoubleLineEdit(m_sheet);
         const auto* amount = static_cast<const CFloatField*>(field);
         edit->setPercent(field->kind() == FIELD_PERCENT);
-        edit->setReadOnly(cell.readOnly || amount->isComputed());
+        computed = amount->isComputed();
         edit->setMinimumWidth(110);
         edit->setMaximumWidth(kValueColumnWidth + 30);
         w = edit;
@@ -191,7 +197,6 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
         auto* edit = new StringLineEdit(m_sheet);
         const int length = static_cast<const CStringField*>(field)->maxLength();
         edit->setMaxLength(length);
-        edit->setReadOnly(cell.readOnly);
         // A short entry (a year, a postal code, a number) is as wide as its text.
         if (length <= kShortTextLength)
             edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('W')) * (length + 1) + 12);
@@ -200,7 +205,6 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
     }
     case BoundWidgetKind::MultiLine: {
         auto* edit = new MultiLineEdit(m_sheet);
-        edit->setReadOnly(cell.readOnly);
         edit->setMinimumHeight(90);
         w = edit;
         break;
@@ -221,22 +225,19 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
     }
     case BoundWidgetKind::Date: {
         auto* date = new StyledDateEdit(m_sheet);
-        date->setReadOnly(cell.readOnly);
         date->setMaximumWidth(150);
         w = date;
         break;
     }
     case BoundWidgetKind::DateTime: {
         auto* moment = new StyledDateTimeEdit(m_sheet);
-        moment->setReadOnly(cell.readOnly);
         moment->setMaximumWidth(210);
         w = moment;
         break;
     }
     }
-    if (cell.readOnly && (kind == BoundWidgetKind::CheckBox || kind == BoundWidgetKind::RadioGroup ||
-                          kind == BoundWidgetKind::ComboBox))
-        w->setEnabled(false);
+    if (cell.readOnly || computed)
+        BaseTaxPage::setWidgetReadOnly(w, true);
     w->setObjectName(cell.objectName);
     if (field->lineNum() != 0)
         w->setToolTip(QStringLiteral("Line %1").arg(field->lineNum()));
@@ -379,50 +380,4 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
         }
     }
     scroll->setWidget(m_sheet);
-}
-
-DescribedTaxPage::~DescribedTaxPage() = default;
-
-void DescribedTaxPage::setupDescribedPage()
-{
-    // Called from the page class's own constructor, where metaObject() is the class's.
-    const QString className = QString::fromLatin1(metaObject()->className());
-    setObjectName(className);
-    m_ui = std::make_unique<PageUi>();
-    const PageDescription* description = PageDescriptionRegistry::instance().page(className);
-    if (!description || !form()) {
-        PageDescription placeholder;
-        placeholder.className = className;
-        PageRow row;
-        row.kind = PageRow::Note;
-        row.text = description ? QStringLiteral("This page has no form.")
-                               : QStringLiteral("No description of page %1.").arg(className);
-        placeholder.rows << row;
-        CTaxDataBase01 none(0);
-        m_ui->setupUi(this, placeholder, form() ? *form() : none);
-        return;
-    }
-    m_ui->setupUi(this, *description, *form());
-    AssociateFormData();
-    GetDataFromDoc();
-}
-
-void DescribedTaxPage::bindDescribedWidgets()
-{
-    for (const PageUi::BoundCell& cell : m_ui->boundCells())
-        bindWidget(cell.widget, form()->findField(cell.fieldName.toStdString()));
-}
-
-QImage renderPageSheet(BaseTaxPage* page, int width)
-{
-    auto* described = qobject_cast<DescribedTaxPage*>(page);
-    QWidget* target = described && described->ui() && described->ui()->sheet() ? described->ui()->sheet() : page;
-    target->ensurePolished();
-    if (QLayout* layout = target->layout())
-        layout->activate();
-    const int w = qMax(width, target->minimumSizeHint().width());
-    const QLayout* layout = target->layout();
-    const int h = layout && layout->hasHeightForWidth() ? layout->totalHeightForWidth(w) : target->sizeHint().height();
-    target->resize(w, qMax(h, target->minimumSizeHint().height()));
-    return target->grab().toImage();
 }

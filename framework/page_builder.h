@@ -8,10 +8,8 @@
 #include "framework/page_description.h"
 
 #include <QHash>
-#include <QImage>
 #include <QStringList>
 #include <QVector>
-#include <memory>
 
 class CTaxData_Form;
 class QLabel;
@@ -65,51 +63,3 @@ private:
     QVector<BoundCell> m_bound;
     QStringList m_errors;
 };
-
-// Base of the page classes built from descriptions: each class builds the
-// description registered under its own class name.
-class DescribedTaxPage : public BaseTaxPage {
-    Q_OBJECT
-public:
-    using BaseTaxPage::BaseTaxPage;
-    ~DescribedTaxPage() override;
-    PageUi* ui() const { return m_ui.get(); }
-
-protected:
-    // For the page class's constructors: builds the widgets described for
-    // the class, binds them (AssociateFormData) and shows the form's values.
-    void setupDescribedPage();
-    // For AssociateFormData: binds every described widget to its field.
-    void bindDescribedWidgets();
-
-private:
-    std::unique_ptr<PageUi> m_ui;
-};
-
-// The whole of a page at the given width, as printed or shown in a
-// screenshot: a described page's full sheet (not only the scrolled part),
-// any other page as it is.
-QImage renderPageSheet(BaseTaxPage* page, int width);
-
-// Defines a described page class's two constructors, which build the page.
-#define DEFINE_DESCRIBED_PAGE_CONSTRUCTORS(Class)                                                           \
-    Class::Class(int id, CTaxData_Form* form, QWidget* parent) : DescribedTaxPage(id, form, parent)         \
-    {                                                                                                       \
-        setupDescribedPage();                                                                               \
-    }                                                                                                       \
-    Class::Class(const char* title, CTaxData_Form* form, QWidget* parent)                                   \
-        : DescribedTaxPage(title, form, parent)                                                             \
-    {                                                                                                       \
-        setupDescribedPage();                                                                               \
-    }
-
-// Defines the constructors and an AssociateFormData that binds the described
-// widgets only on a form of class FormClass:
-//   DEFINE_DESCRIBED_PAGE(TaxForm_T3Ret_tab1, TaxData_T3Ret)
-#define DEFINE_DESCRIBED_PAGE(Class, FormClass)                                                             \
-    DEFINE_DESCRIBED_PAGE_CONSTRUCTORS(Class)                                                               \
-    void Class::AssociateFormData()                                                                         \
-    {                                                                                                       \
-        if (qobject_cast<FormClass*>(form()))                                                               \
-            bindDescribedWidgets();                                                                         \
-    }

@@ -6,13 +6,67 @@
 #include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QRadioButton>
+
+namespace {
+// Keys that may change a button or a list: all but focus moves and shortcuts.
+bool isChangingKey(const QKeyEvent* event)
+{
+    const int key = event->key();
+    return key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Escape &&
+           !(event->modifiers() & Qt::ControlModifier);
+}
+}  // namespace
+
+bool StyledCheckBox::hitButton(const QPoint& pos) const
+{
+    return !m_readOnly && QCheckBox::hitButton(pos);
+}
+
+void StyledCheckBox::keyPressEvent(QKeyEvent* event)
+{
+    if (m_readOnly && isChangingKey(event))
+        event->ignore();
+    else
+        QCheckBox::keyPressEvent(event);
+}
+
+void StyledCheckBox::keyReleaseEvent(QKeyEvent* event)
+{
+    if (m_readOnly && isChangingKey(event))
+        event->ignore();
+    else
+        QCheckBox::keyReleaseEvent(event);
+}
 
 CT2ComboBox::CT2ComboBox(QWidget* parent) : QComboBox(parent)
 {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(12);
+}
+
+void CT2ComboBox::showPopup()
+{
+    if (!m_readOnly)
+        QComboBox::showPopup();
+}
+
+void CT2ComboBox::keyPressEvent(QKeyEvent* event)
+{
+    if (m_readOnly && isChangingKey(event))
+        event->ignore();
+    else
+        QComboBox::keyPressEvent(event);
+}
+
+void CT2ComboBox::wheelEvent(QWheelEvent* event)
+{
+    if (m_readOnly)
+        event->ignore();  // the page scrolls instead
+    else
+        QComboBox::wheelEvent(event);
 }
 
 void CT2ComboBox::fillProvinces(bool allJurisdictions)
@@ -56,6 +110,7 @@ void CT2ComboBox::showCode(int code)
 AnswerRadioGroup::AnswerRadioGroup(const QStringList& labels, QWidget* parent)
     : QWidget(parent), m_group(new QButtonGroup(this))
 {
+    setAttribute(Qt::WA_StyledBackground, true);  // the read-only look is a background
     int letters = 0;
     for (const QString& label : labels)
         letters += label.size();
@@ -67,6 +122,7 @@ AnswerRadioGroup::AnswerRadioGroup(const QStringList& labels, QWidget* parent)
         auto* button = new QRadioButton(labels[i], this);
         button->setObjectName(QStringLiteral("choice%1").arg(i));
         m_group->addButton(button, i);
+        button->installEventFilter(this);
         layout->addWidget(button);
     }
     if (sideBySide)
@@ -111,7 +167,21 @@ void AnswerRadioGroup::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     QAction* clear = menu.addAction(tr("Clear answer"));
-    clear->setEnabled(value() >= 0 && isEnabled());
+    clear->setEnabled(value() >= 0 && isEnabled() && !m_readOnly);
     if (menu.exec(event->globalPos()) == clear)
         click(-1);
+}
+
+bool AnswerRadioGroup::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_readOnly)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: return true;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: return isChangingKey(static_cast<QKeyEvent*>(event));
+    default: return QWidget::eventFilter(watched, event);
+    }
 }

@@ -34,7 +34,7 @@ void StyledDateEdit::setValue(const QDate& date)
 
 void StyledDateEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Delete) {
+    if (event->key() == Qt::Key_Delete && !isReadOnly()) {
         setDate(kNullStandIn);  // reported through dateChanged when it was not blank
         return;
     }
@@ -63,7 +63,7 @@ void StyledDateTimeEdit::setValue(const QDateTime& moment)
 
 void StyledDateTimeEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Delete) {
+    if (event->key() == Qt::Key_Delete && !isReadOnly()) {
         setDateTime(minimumDateTime());
         return;
     }

@@ -1,7 +1,7 @@
 // Date and date-and-time widgets that can show the null date: the earliest
 // date they allow stands for "no date" and is shown blank; the Delete key
-// blanks the widget. Keyboard tracking is off, so a typed date is reported
-// once, when the edit is finished.
+// blanks the widget unless it is read-only. Keyboard tracking is off, so a
+// typed date is reported once, when the edit is finished.
 #pragma once
 
 #include <QDateEdit>

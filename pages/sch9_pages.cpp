@@ -4,20 +4,11 @@
 
 #include <QPushButton>
 
-void TaxData_Sch9::getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent)
-{
-    pages.append(new TaxForm_Sch9_tab1(1, this, parent));
-    pages.append(new TaxForm_Sch9_tab2(2, this, parent));
-}
-
-DEFINE_DESCRIBED_PAGE_CONSTRUCTORS(TaxForm_Sch9_tab1)
-DEFINE_DESCRIBED_PAGE(TaxForm_Sch9_tab2, TaxData_Sch9)
+static const RegisteredPageClass<TaxForm_Sch9_tab1> kSch9Tab1;
 
 void TaxForm_Sch9_tab1::AssociateFormData()
 {
-    if (!qobject_cast<TaxData_Sch9*>(form()))
-        return;
-    bindDescribedWidgets();
+    DescribedTaxPage::AssociateFormData();
     if (QPushButton* button = ui()->button(QStringLiteral("btnT3Sch9_Alloc_Full_Income")))
         connect(button, &QPushButton::clicked, this, &TaxForm_Sch9_tab1::OnbtnT3Sch9_Alloc_Full_Income);
 }
@@ -37,8 +28,6 @@ void TaxForm_Sch9_tab1::GetDataFromDoc()
 
 void TaxForm_Sch9_tab1::OnbtnT3Sch9_Alloc_Full_Income()
 {
-    auto* sch9 = qobject_cast<TaxData_Sch9*>(form());
-    if (!sch9)
-        return;
-    runFormAction(tr("Allocate all income"), [sch9] { sch9->autoSetAllAllocation(); });
+    if (auto* sch9 = qobject_cast<TaxData_Sch9*>(form()))
+        runFormAction(tr("Allocate all income"), [sch9] { sch9->autoSetAllAllocation(); });
 }

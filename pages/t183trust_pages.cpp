@@ -5,18 +5,11 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
-void TaxData_T183Trust::getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent)
-{
-    pages.append(new TaxForm_T183Trust_tab1(1, this, parent));
-}
-
-DEFINE_DESCRIBED_PAGE_CONSTRUCTORS(TaxForm_T183Trust_tab1)
+static const RegisteredPageClass<TaxForm_T183Trust_tab1> kT183Tab1;
 
 void TaxForm_T183Trust_tab1::AssociateFormData()
 {
-    if (!qobject_cast<TaxData_T183Trust*>(form()))
-        return;
-    bindDescribedWidgets();
+    DescribedTaxPage::AssociateFormData();
     const struct {
         const char* button;
         void (TaxForm_T183Trust_tab1::*slot)();

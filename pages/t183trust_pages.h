@@ -1,7 +1,8 @@
-// Page class of Form T183 TRUST; its layout is in t183trust_layout.cpp.
+// The page of Form T183 TRUST (layout in t183trust_layout.cpp): the
+// control-number and e-signature buttons.
 #pragma once
 
-#include "framework/page_builder.h"
+#include "framework/described_page.h"
 
 #include <QEvent>
 
@@ -12,8 +13,7 @@ constexpr QEvent::Type kEventFetchESignatureTime = QEvent::Type(1832);
 class TaxForm_T183Trust_tab1 : public DescribedTaxPage {
     Q_OBJECT
 public:
-    TaxForm_T183Trust_tab1(int id, CTaxData_Form* form, QWidget* parent = nullptr);
-    TaxForm_T183Trust_tab1(const char* title, CTaxData_Form* form, QWidget* parent = nullptr);
+    using DescribedTaxPage::DescribedTaxPage;
     void AssociateFormData() override;
 
 public slots:

@@ -1,25 +1,11 @@
 #include "pages/t3ret_pages.h"
 
-#include "returns/t3ret.h"
 #include "framework/widget_lines.h"
+#include "returns/t3ret.h"
 
 #include <QLabel>
-#include <cmath>
 
-void TaxData_T3Ret::getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent)
-{
-    pages.append(new TaxForm_T3Ret_tab1("Identification", this, parent));
-    pages.append(new TaxForm_T3Ret_tab2("Total Income", this, parent));
-    pages.append(new TaxForm_T3Ret_tab3("Net Income", this, parent));
-    pages.append(new TaxForm_T3Ret_tab4("Taxable Income", this, parent));
-    pages.append(new TaxForm_T3Ret_tab5("Result", this, parent));
-}
-
-DEFINE_DESCRIBED_PAGE(TaxForm_T3Ret_tab1, TaxData_T3Ret)
-DEFINE_DESCRIBED_PAGE(TaxForm_T3Ret_tab2, TaxData_T3Ret)
-DEFINE_DESCRIBED_PAGE(TaxForm_T3Ret_tab3, TaxData_T3Ret)
-DEFINE_DESCRIBED_PAGE(TaxForm_T3Ret_tab4, TaxData_T3Ret)
-DEFINE_DESCRIBED_PAGE(TaxForm_T3Ret_tab5, TaxData_T3Ret)
+static const RegisteredPageClass<TaxForm_T3Ret_tab5> kT3RetTab5;
 
 QString TaxForm_T3Ret_tab5::efileStatusText(int status)
 {

@@ -1,48 +1,14 @@
-// Page classes of the T3 return; their layouts are in t3ret_layout.cpp.
+// The T3 return's result page (layout in t3ret_layout.cpp): Step 5, the
+// certification, and what the return reports: its one-line result, the
+// balance owing or refund and the e-filing status.
 #pragma once
 
-#include "framework/page_builder.h"
+#include "framework/described_page.h"
 
-class TaxForm_T3Ret_tab1 : public DescribedTaxPage {
-    Q_OBJECT
-public:
-    TaxForm_T3Ret_tab1(int id, CTaxData_Form* form, QWidget* parent = nullptr);
-    TaxForm_T3Ret_tab1(const char* title, CTaxData_Form* form, QWidget* parent = nullptr);
-    void AssociateFormData() override;
-};
-
-class TaxForm_T3Ret_tab2 : public DescribedTaxPage {
-    Q_OBJECT
-public:
-    TaxForm_T3Ret_tab2(int id, CTaxData_Form* form, QWidget* parent = nullptr);
-    TaxForm_T3Ret_tab2(const char* title, CTaxData_Form* form, QWidget* parent = nullptr);
-    void AssociateFormData() override;
-};
-
-class TaxForm_T3Ret_tab3 : public DescribedTaxPage {
-    Q_OBJECT
-public:
-    TaxForm_T3Ret_tab3(int id, CTaxData_Form* form, QWidget* parent = nullptr);
-    TaxForm_T3Ret_tab3(const char* title, CTaxData_Form* form, QWidget* parent = nullptr);
-    void AssociateFormData() override;
-};
-
-class TaxForm_T3Ret_tab4 : public DescribedTaxPage {
-    Q_OBJECT
-public:
-    TaxForm_T3Ret_tab4(int id, CTaxData_Form* form, QWidget* parent = nullptr);
-    TaxForm_T3Ret_tab4(const char* title, CTaxData_Form* form, QWidget* parent = nullptr);
-    void AssociateFormData() override;
-};
-
-// Step 5, the certification, and what the return reports: its one-line
-// result, the balance owing or refund and the e-filing status.
 class TaxForm_T3Ret_tab5 : public DescribedTaxPage {
     Q_OBJECT
 public:
-    TaxForm_T3Ret_tab5(int id, CTaxData_Form* form, QWidget* parent = nullptr);
-    TaxForm_T3Ret_tab5(const char* title, CTaxData_Form* form, QWidget* parent = nullptr);
-    void AssociateFormData() override;
+    using DescribedTaxPage::DescribedTaxPage;
     void GetDataFromDoc() override;
 
     // "Not filed yet", "Filed successfully", "Amended", "Amended and re-Filed"

@@ -22,7 +22,6 @@ public:
     bool checkDCNStr();
     bool hasSignDate() const;
 
-    void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent) override;  // pages/t183trust_pages.cpp
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
     // The representative's data of the JSON filing document (efile/t183_json.cpp).
     int toJsonProfData(json& obj);

@@ -29,7 +29,6 @@ public:
     bool getTaxReturnResult(CString& out) override;
     int updateT183Trust(TaxData_T183Trust* t183) override;
 
-    void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent) override;  // pages/t3ret_pages.cpp
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
 
     // ---- e-filing output (efile/t3ret_netfile.cpp, efile/t3ret_json.cpp)

@@ -10,7 +10,6 @@ public:
     TaxData_TaxNote() = default;
 
     // "Note - " and the title, or "un-named" for a note without one.
-    void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent) override;  // pages/taxnote_pages.cpp
     bool GetDisplayName(CString& out) override;
     // box_16 = box_1 + ... + box_15.
     int Calculate02() override;

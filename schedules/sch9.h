@@ -35,7 +35,6 @@ public:
     // Keeps the return and the five slip sums for the automatic allocation.
     int copySlipCalcAmount(STRU_SLIPDATA_CALCULATION& slips, TaxData_T3Ret* ret);
     int autoSetAllAllocation();
-    void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent) override;  // pages/sch9_pages.cpp
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
     // Netfile records (efile/sch9_netfile.cpp).
 

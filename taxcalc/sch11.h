@@ -36,7 +36,6 @@ public:
     int CalculatePoliticalDonation();
     int CalculateBeforeFFT();
     int CalculateToEnd();
-    void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent) override;  // pages/sch11_pages.cpp
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
     // Netfile records (efile/sch11_netfile.cpp).
 

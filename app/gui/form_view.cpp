@@ -53,9 +53,7 @@ void FormView::showForm(CTaxData_Form* form)
     QTabWidget* tabs = m_tabs.value(form, nullptr);
     if (!tabs)
         tabs = buildTabs(form);
-    else
-        for (BaseTaxPage* page : pagesOf(form))
-            page->GetDataFromDoc();
+    refreshPages(form);
     setCurrentWidget(tabs);
 }
 
@@ -108,6 +106,27 @@ void FormView::dropRemovedForms()
 
 void FormView::redisplay()
 {
-    for (BaseTaxPage* page : pagesOf(m_current))
+    refreshPages(m_current);
+}
+
+void FormView::setEngineFilledQuery(EngineFilledQuery query)
+{
+    m_engineFilled = std::move(query);
+    redisplay();
+}
+
+void FormView::refreshPages(CTaxData_Form* form)
+{
+    const EngineFilledFields filled = m_engineFilled && form ? m_engineFilled(*form) : EngineFilledFields();
+    QHash<QString, QString> sourceOf;
+    for (const auto& [field, source] : filled)
+        sourceOf.insert(field, source);
+    for (BaseTaxPage* page : pagesOf(form)) {
+        for (const QString& field : page->engineFilledFields())
+            if (!sourceOf.contains(field))
+                page->clearEngineFilled(field);
+        for (auto it = sourceOf.cbegin(); it != sourceOf.cend(); ++it)
+            page->setEngineFilled(it.key(), it.value());
         page->GetDataFromDoc();
+    }
 }

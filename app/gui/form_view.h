@@ -2,6 +2,8 @@
 // is first shown, redisplayed after every recalculation.
 #pragma once
 
+#include "app/gui/engine_filled_query.h"
+
 #include <QHash>
 #include <QStackedWidget>
 
@@ -30,10 +32,16 @@ public:
     // Redisplays the pages of the form shown; the others when next shown.
     void redisplay();
 
+    // Asked on every redisplay for the fields the calculation fills.
+    void setEngineFilledQuery(EngineFilledQuery query);
+
 private:
     QTabWidget* buildTabs(CTaxData_Form* form);
+    // Shows the form's values, its engine-filled fields read-only.
+    void refreshPages(CTaxData_Form* form);
 
     ReturnSession& m_session;
     QHash<CTaxData_Form*, QTabWidget*> m_tabs;
     CTaxData_Form* m_current = nullptr;
+    EngineFilledQuery m_engineFilled;
 };

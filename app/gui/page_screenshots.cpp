@@ -1,6 +1,6 @@
 #include "app/gui/page_screenshots.h"
 
-#include "framework/page_builder.h"
+#include "framework/described_page.h"
 #include "host/calc_engine.h"
 #include "host/return_file.h"
 

@@ -1,63 +1,22 @@
-// The pages of the T3 return, the T183 authorization, the tax note and
-// Schedules 9 and 11: classes and captions in order, widgets bound by field
-// name, answers, the page actions, and totals shown across pages.
+// The pages of every catalogue form follow the form's page descriptions,
+// and the pages with behaviour (the T3 result page, Schedule 9's allocation,
+// the T183 buttons) do what they offer.
 #include "framework/datetexts.h"
-#include "framework/page_builder.h"
-#include "framework/widget_choices.h"
+#include "framework/described_page.h"
 #include "framework/widget_lines.h"
-#include "pages/t183trust_pages.h"
+#include "host/form_catalogue.h"
 #include "pages/t3ret_pages.h"
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
-#include "returns/taxnote.h"
 #include "schedules/sch9.h"
-#include "taxcalc/sch11.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 #include <memory>
-#include <set>
 
 namespace {
-
-using FormFactory = std::function<std::unique_ptr<CTaxData_Form>()>;
-
-struct FormPagesCase {
-    const char* name;
-    FormFactory make;
-    QStringList pages;  // "class caption" in page order
-    QStringList secondWidgets;  // widgets that show a field a second time
-    QStringList fieldsNotShown;  // registered fields no page shows
-};
-
-template <class F>
-FormFactory factory()
-{
-    return [] { return std::unique_ptr<CTaxData_Form>(new F); };
-}
-
-const std::vector<FormPagesCase>& formCases()
-{
-    static const std::vector<FormPagesCase> cases = {
-        {"T3Ret", factory<TaxData_T3Ret>(),
-         {"TaxForm_T3Ret_tab1 Identification", "TaxForm_T3Ret_tab2 Total Income", "TaxForm_T3Ret_tab3 Net Income",
-          "TaxForm_T3Ret_tab4 Taxable Income", "TaxForm_T3Ret_tab5 Result"},
-         {},
-         // The status flag and code are shown as the status text; the second
-         // copy of line 54 is the form's own.
-         {"fld_ws_bSetStatus", "fld_ws_FileStatus", "fld_totalOtherDeductions_1"}},
-        {"T183Trust", factory<TaxData_T183Trust>(), {"TaxForm_T183Trust_tab1 1"}, {}, {"fld_t3_type"}},
-        {"TaxNote", factory<TaxData_TaxNote>(), {"TaxForm_TaxNote_tab1 1"}, {}, {}},
-        {"Sch9", factory<TaxData_Sch9>(), {"TaxForm_Sch9_tab1 1", "TaxForm_Sch9_tab2 2"}, {}, {}},
-        {"Sch11", factory<TaxData_Sch11>(), {"TaxForm_Sch11_tab1 1", "TaxForm_Sch11_tab2 2"},
-         {"fld_11110_1", "fld_TotalCredit_1", "fld_after_11214_1"}, {}},
-    };
-    return cases;
-}
 
 struct Pages {
     QList<BaseTaxPage*> list;
@@ -78,6 +37,11 @@ struct Pages {
     }
 };
 
+QString widgetLine(const QString& name, BoundWidgetKind kind)
+{
+    return name + QLatin1Char(' ') + QLatin1String(boundWidgetKindName(kind));
+}
+
 }  // namespace
 
 class FormPagesTest : public QObject {
@@ -88,106 +52,62 @@ private slots:
         QCOMPARE(PageDescriptionRegistry::instance().errors(), QStringList());
     }
 
-    void pagesAndBindings_data()
+    void everyPageClassWithBehaviourIsDescribed()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < int(formCases().size()); ++i)
-            QTest::newRow(formCases()[size_t(i)].name) << i;
+        const QStringList classes = PageClassRegistry::instance().classNames();
+        QVERIFY(!classes.isEmpty());
+        for (const QString& cls : classes)
+            QVERIFY2(PageDescriptionRegistry::instance().page(cls), qPrintable(cls));
     }
-    void pagesAndBindings()
+
+    void pagesFollowTheDescription_data()
     {
-        QFETCH(int, index);
-        const FormPagesCase& c = formCases()[size_t(index)];
-        std::unique_ptr<CTaxData_Form> form = c.make();
+        QTest::addColumn<QString>("className");
+        for (const FormClass& cls : FormCatalogue::standard().classes())
+            QTest::newRow(qPrintable(cls.jsonName)) << cls.className;
+    }
+    // Every form's pages are its described pages in order, each with the
+    // described name, id or title and class, and bind exactly the described
+    // widgets to fields of the form.
+    void pagesFollowTheDescription()
+    {
+        QFETCH(QString, className);
+        std::unique_ptr<CTaxData_Form> form = FormCatalogue::standard().find(className)->create(0);
         Pages pages;
         form->getUIPages(pages.list, nullptr);
+        const FormPageDescriptions* described = PageDescriptionRegistry::instance().form(form->shortClassName());
+        const QVector<PageDescription> descriptions = described ? described->pages : QVector<PageDescription>();
+        QCOMPARE(pages.list.size(), descriptions.size());
+        for (int i = 0; i < pages.list.size(); ++i) {
+            const PageDescription& d = descriptions[i];
+            auto* page = qobject_cast<DescribedTaxPage*>(pages.list[i]);
+            QVERIFY(page);
+            QCOMPARE(page->pageName(), d.className);
+            QCOMPARE(page->objectName(), d.className);
+            QCOMPARE(page->pageId(), d.id);
+            QCOMPARE(page->pageTitle(), d.title);
+            QCOMPARE(page->form(), form.get());
+            const bool hasBehaviour = PageClassRegistry::instance().find(d.className);
+            QCOMPARE(QLatin1String(page->metaObject()->className()),
+                     hasBehaviour ? d.className : QStringLiteral("DescribedTaxPage"));
+            QCOMPARE(page->ui()->errors(), QStringList());
 
-        QStringList classes;
-        std::set<std::string> shown;
-        for (BaseTaxPage* page : pages.list) {
-            classes << QStringLiteral("%1 %2").arg(QLatin1String(page->metaObject()->className()), page->caption());
-            auto* described = qobject_cast<DescribedTaxPage*>(page);
-            QVERIFY(described);
-            QCOMPARE(described->ui()->errors(), QStringList());
-            QVERIFY(!page->boundWidgets().isEmpty());
-            for (QWidget* widget : page->boundWidgets()) {
-                const QString name = widget->objectName();
-                CField* field = page->fieldOf(widget);
-                QVERIFY2(field, qPrintable(name));
-                if (c.secondWidgets.contains(name)) {
-                    QCOMPARE(name.left(name.lastIndexOf(QLatin1Char('_'))), QLatin1String(field->name()));
-                } else {
-                    QVERIFY2(form->findField(name.toStdString()) == field, qPrintable(name));
-                    QCOMPARE(name, QLatin1String(field->name()));
-                }
-                shown.insert(field->name());
-            }
-        }
-        QCOMPARE(classes, c.pages);
-
-        // Listing a page's widgets without building it gives the same names and kinds.
-        for (BaseTaxPage* page : pages.list) {
-            const PageDescription* d =
-                PageDescriptionRegistry::instance().page(QLatin1String(page->metaObject()->className()));
-            QVERIFY(d);
             QStringList listed, built, errors;
-            for (const DescribedWidget& w : describedWidgets(*d, *form, &errors))
-                listed << w.objectName + QLatin1Char(' ') + QLatin1String(boundWidgetKindName(w.kind));
+            for (const DescribedWidget& w : describedWidgets(d, *form, &errors)) {
+                listed << widgetLine(w.objectName, w.kind);
+                QWidget* widget = page->widgetByName(w.objectName);
+                QVERIFY2(widget, qPrintable(w.objectName));
+                QVERIFY2(page->fieldOf(widget), qPrintable(w.objectName));
+                QCOMPARE(page->fieldOf(widget), form->findField(w.fieldName.toStdString()));
+            }
+            QCOMPARE(errors, QStringList());
             for (QWidget* widget : page->boundWidgets()) {
                 BoundWidgetKind kind;
                 QVERIFY(BaseTaxPage::widgetKind(widget, kind));
-                built << widget->objectName() + QLatin1Char(' ') + QLatin1String(boundWidgetKindName(kind));
+                built << widgetLine(widget->objectName(), kind);
             }
-            QCOMPARE(errors, QStringList());
-            QCOMPARE(listed, built);
+            QCOMPARE(built, listed);
         }
-
-        // The description lists the same pages in the same order.
-        const FormPageDescriptions* described = PageDescriptionRegistry::instance().form(QLatin1String(c.name));
-        QVERIFY(described);
-        QStringList describedClasses;
-        for (const PageDescription& d : described->pages)
-            describedClasses << QStringLiteral("%1 %2").arg(d.className, d.caption());
-        QCOMPARE(describedClasses, c.pages);
-
-        QStringList notShown;
-        for (const CField* f : form->fields())
-            if (!shown.count(f->name()))
-                notShown << QLatin1String(f->name());
-        QCOMPARE(notShown, c.fieldsNotShown);
-    }
-
-    void pageOfAnotherFormBindsNothing()
-    {
-        TaxData_TaxNote note;
-        TaxForm_T3Ret_tab2 page("Total Income", &note);
-        QVERIFY(page.boundWidgets().isEmpty());
-    }
-
-    void t3AnswersMapToMinusOneZeroOne_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::newRow("language") << "fld_lang";
-        QTest::newRow("first year") << "fld_first_year";
-        QTest::newRow("trustee") << "fld_bTrusteeIsPerson";
-        QTest::newRow("question 13") << "fld_q_parag150";
-    }
-    void t3AnswersMapToMinusOneZeroOne()
-    {
-        QFETCH(QString, field);
-        TaxData_T3Ret ret;
-        Pages pages;
-        ret.getUIPages(pages.list, nullptr);
-        auto* group = pages.widget<AnswerRadioGroup>(qPrintable(field));
-        auto* answer = static_cast<CIntField*>(ret.findField(field.toStdString()));
-        QCOMPARE(answer->value(), -1);
-        QCOMPARE(group->value(), -1);
-        group->buttonGroup()->button(0)->click();
-        QCOMPARE(answer->value(), 0);
-        group->buttonGroup()->button(1)->click();
-        QCOMPARE(answer->value(), 1);
-        group->click(-1);
-        QCOMPARE(answer->value(), -1);
     }
 
     void typedAmountIsRecalculatedOntoTheOtherPages()

@@ -130,6 +130,33 @@ private slots:
         QVERIFY(t3.fld_tax_pay.value() > 0);
     }
 
+    void engineFilledLineTakesNoTypingAndNoUndoStep()
+    {
+        Window win;
+        TaxData_T3Ret& t3 = win.t3();
+        int asked = 0;
+        win.w.formView()->setEngineFilledQuery([&](const CTaxData_Form& form) {
+            ++asked;
+            return &form == &t3 ? EngineFilledFields{{QStringLiteral("fld_fed_tax"), QStringLiteral("Schedule 11 line 34")}}
+                                : EngineFilledFields();
+        });
+        win.type(&t3, "fld_pension_inc", "10,000");
+        QVERIFY(asked > 0);
+        QUndoStack* undo = win.w.session().undoStack();
+        QCOMPARE(undo->count(), 1);
+        auto* line81 = win.widget<DoubleLineEdit>(&t3, "fld_fed_tax");
+        QVERIFY(line81->isReadOnly());
+        QVERIFY(line81->toolTip().contains(QStringLiteral("Schedule 11 line 34")));
+        const double computed = t3.fld_fed_tax.value();
+        win.type(&t3, "fld_fed_tax", "5");
+        QCOMPARE(t3.fld_fed_tax.value(), computed);
+        QCOMPARE(undo->count(), 1);
+
+        // Once the engine no longer fills it, the line is the user's again.
+        win.w.formView()->setEngineFilledQuery({});
+        QVERIFY(!line81->isReadOnly());
+    }
+
     void addingAFormIsUndoneAndPageActionsAreOneStep()
     {
         Window win;

@@ -1,7 +1,8 @@
-// The page framework on a sample form: the description reader, the builder
-// and the binding of every widget kind to its field.
+// The page framework on a sample form: the description reader, the builder,
+// the binding of every widget kind to its field, and read-only widgets of
+// every kind, computed or filled by the calculation.
 #include "framework/form.h"
-#include "framework/page_builder.h"
+#include "framework/described_page.h"
 #include "framework/widget_choices.h"
 #include "framework/widget_dates.h"
 #include "framework/widget_lines.h"
@@ -31,21 +32,6 @@ public:
     FLD(CStringField, fld_note, 0, "", 200, 0x10000);
     FLD(CStringField, fld_other_spec, 0, "", 50, 0x10000);
     FLD(CFloatField, fld_other, 0.0, 0);
-};
-
-class TaxForm_PageSample_tab1 : public DescribedTaxPage {
-    Q_OBJECT
-public:
-    TaxForm_PageSample_tab1(int id, CTaxData_Form* form, QWidget* parent = nullptr)
-        : DescribedTaxPage(id, form, parent)
-    {
-        setupDescribedPage();
-    }
-    void AssociateFormData() override
-    {
-        if (qobject_cast<TaxData_PageSample*>(form()))
-            bindDescribedWidgets();
-    }
 };
 
 static const PageDescriptionSource kSampleSource("PageSample", R"(
@@ -78,7 +64,7 @@ class PageBindingTest : public QObject {
     Q_OBJECT
 
     TaxData_PageSample* form = nullptr;
-    TaxForm_PageSample_tab1* page = nullptr;
+    DescribedTaxPage* page = nullptr;
 
     template <class W>
     W* w(const char* name)
@@ -89,11 +75,39 @@ class PageBindingTest : public QObject {
         return widget;
     }
 
+    void tryToChange(QWidget* widget)
+    {
+        const QPoint indicator(8, widget->height() / 2);
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            line->setFocus();
+            QTest::keyClicks(line, "7");
+            QTest::keyClick(line, Qt::Key_Return);
+        } else if (auto* note = qobject_cast<MultiLineEdit*>(widget)) {
+            note->setFocus();
+            QTest::keyClicks(note, "x");
+            w<QLineEdit>("fld_name")->setFocus();
+        } else if (auto* box = qobject_cast<StyledCheckBox*>(widget)) {
+            QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, indicator);
+        } else if (auto* group = qobject_cast<AnswerRadioGroup*>(widget)) {
+            QAbstractButton* first = group->buttonGroup()->button(0);
+            QTest::mouseClick(first, Qt::LeftButton, Qt::NoModifier, QPoint(8, first->height() / 2));
+        } else if (auto* combo = qobject_cast<CT2ComboBox*>(widget)) {
+            QTest::keyClick(combo, Qt::Key_Down);
+        } else {
+            widget->setFocus();
+            QTest::keyClick(widget, Qt::Key_Delete);  // blanks a date
+        }
+    }
+
 private slots:
     void init()
     {
         form = new TaxData_PageSample;
-        page = new TaxForm_PageSample_tab1(1, form);
+        QList<BaseTaxPage*> pages;
+        form->getUIPages(pages, nullptr);
+        QCOMPARE(pages.size(), 1);
+        page = qobject_cast<DescribedTaxPage*>(pages[0]);
+        QVERIFY(page);
         page->resize(900, 700);
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page));
@@ -109,7 +123,7 @@ private slots:
         QCOMPARE(PageDescriptionRegistry::instance().errors(), QStringList());
         QCOMPARE(page->ui()->errors(), QStringList());
         QCOMPARE(page->caption(), QStringLiteral("1"));
-        QCOMPARE(page->objectName(), QStringLiteral("TaxForm_PageSample_tab1"));
+        QCOMPARE(page->pageName(), QStringLiteral("TaxForm_PageSample_tab1"));
     }
 
     void widgetKindFollowsFieldKind_data()
@@ -139,22 +153,73 @@ private slots:
         QCOMPARE(page->fieldOf(widget), form->findField(name.toStdString()));
     }
 
-    void boundWidgetsFollowPageOrder()
-    {
-        QStringList names;
-        for (QWidget* widget : page->boundWidgets())
-            names << widget->objectName();
-        QCOMPARE(names, QStringList({"fld_name", "fld_prov", "fld_country", "fld_kind", "fld_answer", "fld_amount",
-                                     "fld_total", "fld_total_copy", "fld_share", "fld_other_spec", "fld_other", "fld_flag", "fld_date",
-                                     "fld_moment", "fld_note"}));
-        QCOMPARE(page->fieldOf(page->widgetByName("fld_total_copy")), &form->fld_total);
-    }
-
     void computedAndDisplayOnlyAmountsAreReadOnly()
     {
         QVERIFY(w<DoubleLineEdit>("fld_total")->isReadOnly());
         QVERIFY(w<DoubleLineEdit>("fld_total_copy")->isReadOnly());
         QVERIFY(!w<DoubleLineEdit>("fld_amount")->isReadOnly());
+        QCOMPARE(page->fieldOf(page->widgetByName("fld_total_copy")), &form->fld_total);
+    }
+
+    // What a user does to change a widget of each kind; on an engine-filled
+    // field it changes nothing, once cleared it changes the field.
+    void engineFilledFieldsTakeNoInput_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("changeSignal");  // the widget's own, before the page sees it
+        QTest::newRow("amount") << "fld_amount" << QByteArray(SIGNAL(textEdited(QString)));
+        QTest::newRow("percentage") << "fld_share" << QByteArray(SIGNAL(textEdited(QString)));
+        QTest::newRow("text") << "fld_name" << QByteArray(SIGNAL(textEdited(QString)));
+        QTest::newRow("multi-line") << "fld_note" << QByteArray(SIGNAL(textChanged()));
+        QTest::newRow("check box") << "fld_flag" << QByteArray(SIGNAL(stateChanged(int)));
+        QTest::newRow("radio group") << "fld_answer" << QByteArray(SIGNAL(idClicked(int)));
+        QTest::newRow("list") << "fld_kind" << QByteArray(SIGNAL(currentIndexChanged(int)));
+        QTest::newRow("date") << "fld_date" << QByteArray(SIGNAL(dateChanged(QDate)));
+        QTest::newRow("moment") << "fld_moment" << QByteArray(SIGNAL(dateTimeChanged(QDateTime)));
+    }
+    void engineFilledFieldsTakeNoInput()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, changeSignal);
+        form->fld_date = QDate(2024, 1, 31);
+        form->fld_moment = QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9));
+        page->GetDataFromDoc();
+        QWidget* widget = page->widgetByName(name);
+        CField* field = form->findField(name.toStdString());
+        const QString before = field->toText();
+        const QString toolTip = widget->toolTip();
+        QSignalSpy spy(page, &BaseTaxPage::fieldEdited);
+        QSignalSpy widgetChanges(widget, changeSignal.constData());
+
+        page->setEngineFilled(name, QStringLiteral("Schedule 11 line 34"));
+        QVERIFY(BaseTaxPage::isWidgetReadOnly(widget));
+        QVERIFY(widget->toolTip().endsWith(QStringLiteral("Filled in from Schedule 11 line 34")));
+        QCOMPARE(page->engineFilledFields(), QStringList({name}));
+        QCOMPARE(page->engineFilledSource(name), QStringLiteral("Schedule 11 line 34"));
+        tryToChange(widget);
+        QCOMPARE(field->toText(), before);
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(widgetChanges.count(), 0);
+
+        page->clearEngineFilled(name);
+        QVERIFY(!BaseTaxPage::isWidgetReadOnly(widget));
+        QCOMPARE(widget->toolTip(), toolTip);
+        QVERIFY(page->engineFilledFields().isEmpty());
+        tryToChange(widget);
+        QVERIFY(field->toText() != before);
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(widgetChanges.count() > 0);
+    }
+
+    void computedTotalStaysReadOnlyAfterTheEngineLetsGo()
+    {
+        auto* total = w<DoubleLineEdit>("fld_total");
+        page->setEngineFilled(QStringLiteral("fld_total"), QStringLiteral("Schedule 11"));
+        QVERIFY(total->isReadOnly());
+        QVERIFY(w<DoubleLineEdit>("fld_total_copy")->toolTip().contains(QStringLiteral("Schedule 11")));
+        page->clearEngineFilled(QStringLiteral("fld_total"));
+        QVERIFY(total->isReadOnly());
+        QCOMPARE(total->text(), QStringLiteral("0.00"));
     }
 
     void typedAmountLandsInFieldAndIsReported()
