@@ -183,30 +183,11 @@ void addPhoneIfAny(json& obj, const CStringField& phone)
         fillJsonPhone(obj, GetRawPhoneStr(phone.str(), true), 0);
 }
 
-json addressObject(int mode, const CStringField& street, const CStringField& city, int prov,
-                   const CStringField& postal, int country)
+json addressObject(const AddressFields& address, int mode)
 {
     json out = json::object();
-    fillJsonAddr(out, mode, street.str(), city.str(), prov, postal.str(), country);
+    fillJsonAddr(out, mode, address);
     return out;
-}
-
-json individualTrusteeAddress(const T& r, int mode)
-{
-    return addressObject(mode, r.fld_indv_addr, r.fld_indv_city, r.fld_indv_prov, r.fld_indv_postcode,
-                         r.fld_indv_country);
-}
-
-json nonIndividualTrusteeAddress(const T& r, int mode)
-{
-    return addressObject(mode, r.fld_trustee_addr, r.fld_trustee_city, r.fld_trustee_prov,
-                         r.fld_trustee_postcode, r.fld_trustee_country);
-}
-
-json mailingAddress(const T& r, int mode)
-{
-    return addressObject(mode, r.fld_mail_addr, r.fld_mail_city, r.fld_mail_iprov, r.fld_mail_postcode,
-                         r.fld_mail_icountry);
 }
 
 std::string fullName(const CStringField& first, const CStringField& last)
@@ -261,16 +242,16 @@ int TaxData_T3Ret::writeJsonPrimaryTrustee(json& identification)
     if (fld_bTrusteeIsPerson == 0) {
         json person = json::object();
         addPersonName(person, "individualName", fld_indv_fname, fld_indv_lname);
-        person["address"] = individualTrusteeAddress(*this, 0);
-        addPhoneIfAny(person, fld_indv_phone);
+        person["address"] = addressObject(m_indvAddress, 0);
+        addPhoneIfAny(person, m_indvAddress.phone);
         contact["isIndividualIndicator"] = true;
         contact["trusteeContactInformation"] = std::move(person);
     } else {
         json org = json::object();
         org["nonIndividualName"] = fld_trustee_orgname.utf8();
         addPersonName(org, "contactPerson", fld_trustee_fname, fld_trustee_lname);
-        org["address"] = nonIndividualTrusteeAddress(*this, 0);
-        addPhoneIfAny(org, fld_trustee_phone);
+        org["address"] = addressObject(m_trusteeAddress, 0);
+        addPhoneIfAny(org, m_trusteeAddress.phone);
         contact["isNonIndividualIndicator"] = true;
         contact["nonIndividualTrusteeContactInformation"] = std::move(org);
     }
@@ -279,8 +260,8 @@ int TaxData_T3Ret::writeJsonPrimaryTrustee(json& identification)
     if (!fld_bSameMailAddr && !fld_mail_addr.isEmpty()) {
         json mailing = json::object();
         mailing["careOf"] = fld_mail_careof.utf8();
-        mailing["address"] = mailingAddress(*this, 0);
-        addPhoneIfAny(mailing, fld_mail_phone);
+        mailing["address"] = addressObject(m_mailAddress, 0);
+        addPhoneIfAny(mailing, m_mailAddress.phone);
         identification["mailingInformation"] = std::move(mailing);
     }
     return 0;
@@ -290,21 +271,18 @@ int TaxData_T3Ret::getIssuingSlipEntityData(json& doc)
 {
     TaxData_T3Base::getIssuingSlipEntityData(doc);
     const bool individual = fld_bTrusteeIsPerson == 0;
-    if (!fld_bSameMailAddr)
-        doc["address"] = mailingAddress(*this, 1);
-    else
-        doc["address"] = individual ? individualTrusteeAddress(*this, 1) : nonIndividualTrusteeAddress(*this, 1);
+    const AddressFields& trustee = primaryTrusteeAddress();
+    doc["address"] = addressObject(fld_bSameMailAddr ? trustee : m_mailAddress, 1);
 
     doc["trustee"] = json{
         {"name", individual ? fullName(fld_indv_fname, fld_indv_lname) : fld_trustee_orgname.utf8()},
-        {"address", individual ? individualTrusteeAddress(*this, 1) : nonIndividualTrusteeAddress(*this, 1)},
+        {"address", addressObject(trustee, 1)},
     };
 
     json contact = json::object();
     contact["name"] = individual ? fullName(fld_indv_fname, fld_indv_lname)
                                  : fullName(fld_trustee_fname, fld_trustee_lname);
-    const CStringField& phone = individual ? fld_indv_phone : fld_trustee_phone;
-    fillJsonPhone(contact, GetRawPhoneStr(phone.str(), true), 101);
+    fillJsonPhone(contact, GetRawPhoneStr(trustee.phone.str(), true), 101);
     doc["contact"] = std::move(contact);
 
     doc["first_year_filing"] = jsonIndicator(fld_first_year);

@@ -1,6 +1,7 @@
 #include "framework/checks.h"
 
 #include "framework/geo_tables.h"
+#include "framework/validation_messages.h"
 
 #include <QRegularExpression>
 
@@ -141,32 +142,37 @@ ENUMTYPE_PROVINCE CPostCodeInfo::ProvFromPostCode(const CString& postalCode) con
     }
 }
 
-int validateAddr2(const CString& street, const CString& city, int prov, int country, const CString& postalCode,
-                  const char* format, const char* label, std::list<CString>& messages)
+int validateAddr2(const AddressFields& address, const char* format, const char* label,
+                  std::list<CString>& messages)
 {
     const size_t before = messages.size();
-    auto add = [&](const char* part) { messages.push_back(CString::Format(format, part, label)); };
+    auto add = [&](const CField& field, const char* part) {
+        addMessage(messages, field, CString::Format(format, part, label));
+    };
+    const int prov = address.province;
+    const int country = address.country;
     // A Canadian province with no country chosen is taken as a Canadian address.
     const int effectiveCountry = country == COUNTRY_NOT_CHOSEN && prov >= PROV_AB && prov <= PROV_YT
                                      ? COUNTRY_CANADA
                                      : country;
-    if (street.IsBlank())
-        add("Street address");
-    if (city.IsBlank())
-        add("City");
+    if (address.street.isBlank())
+        add(address.street, "Street address");
+    if (address.city.isBlank())
+        add(address.city, "City");
     if (effectiveCountry <= COUNTRY_NOT_CHOSEN || !countryInfo(effectiveCountry))
-        add("Country");
+        add(address.country, "Country");
+    const CString postalCode = address.postalCode.str();
     if (effectiveCountry == COUNTRY_CANADA) {
         const CPostCodeInfo* pc = CPostCodeInfo::GetInstance();
         const bool provOk = prov >= PROV_AB && prov <= PROV_YT;
         if (!provOk)
-            add("Province");
+            add(address.province, "Province");
         const ENUMTYPE_PROVINCE fromCode = pc->ProvFromPostCode(postalCode);
         if (fromCode == PROV_NONE || (provOk && fromCode != prov))
-            add("Postal code");
+            add(address.postalCode, "Postal code");
     } else if (effectiveCountry == COUNTRY_USA) {
         if (!CPostCodeInfo::GetInstance()->IsValidUSZip(postalCode))
-            add("Postal code");
+            add(address.postalCode, "Postal code");
     }
     return int(messages.size() - before);
 }

@@ -1,6 +1,7 @@
 // Arithmetic and identifier checks shared by the forms.
 #pragma once
 
+#include "framework/address_fields.h"
 #include "framework/cstring.h"
 #include "framework/province.h"
 
@@ -23,12 +24,12 @@ bool CheckTrustNumber(const CString& number, CString* reason);
 bool CheckT2ValidChar(const CString& text);
 
 // Checks an address group and appends one message per faulty part, each
-// made from `format` (two %s: the part, then `label`), for example
-// "Postal code in [individual trustee address] is empty or invalid.".
-// Parts, in order: "Street address", "City", "Country", "Province",
-// "Postal code". Answers the number of messages appended.
-int validateAddr2(const CString& street, const CString& city, int prov, int country, const CString& postalCode,
-                  const char* format, const char* label, std::list<CString>& messages);
+// about the part's field and made from `format` (two %s: the part, then
+// `label`), for example "Postal code in [individual trustee address] is
+// empty or invalid.". Parts, in order: "Street address", "City", "Country",
+// "Province", "Postal code". Answers the number of messages appended.
+int validateAddr2(const AddressFields& address, const char* format, const char* label,
+                  std::list<CString>& messages);
 
 class CPostCodeInfo {
 public:

@@ -1,5 +1,6 @@
 // CString: the text type of every form, a QString with the few conveniences
-// the forms use (printf-style formatting, conversions to and from UTF-8).
+// the forms use (printf-style formatting, conversions to and from UTF-8). A
+// validation message also carries its subject, the field it is about.
 #pragma once
 
 #include <QString>
@@ -26,4 +27,17 @@ public:
     bool IsBlank() const { return trimmed().isEmpty(); }
     CString Trimmed() const { return CString(trimmed()); }
     std::string utf8() const { return toStdString(); }
+
+    // The name of the field a validation message is about, or nullptr. The
+    // name is the field's declared name, a literal that outlives every form.
+    // Copies keep it; a text assigned from a QString has none.
+    const char* subject() const { return m_subject; }
+    CString& about(const char* fieldName)
+    {
+        m_subject = fieldName;
+        return *this;
+    }
+
+private:
+    const char* m_subject = nullptr;
 };

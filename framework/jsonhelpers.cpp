@@ -1,5 +1,6 @@
 #include "framework/jsonhelpers.h"
 
+#include "framework/address_fields.h"
 #include "framework/datetexts.h"
 #include "framework/field.h"
 #include "framework/geo_tables.h"
@@ -87,6 +88,12 @@ void fillJsonAddr(json& obj, int mode, const CString& street, const CString& cit
         obj["province"] = p->abbr;
     obj["postalCode"] = postal;
     obj["country"] = iso3;
+}
+
+void fillJsonAddr(json& obj, int mode, const AddressFields& address)
+{
+    fillJsonAddr(obj, mode, address.street.str(), address.city.str(), address.province, address.postalCode.str(),
+                 address.country);
 }
 
 void fillJsonPhone(json& obj, const CString& digits, int mode)

@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+struct AddressFields;
 class CFloatField;
 class CStringField;
 class CDateField;
@@ -32,6 +33,8 @@ void JsonDateField(json& obj, const char* key, const CDateField& field, int form
 // Mode 1 (slip filing): "addr_l1_txt", "cty_nm", "prov_cd", "cntry_cd", "pstl_cd".
 void fillJsonAddr(json& obj, int mode, const CString& street, const CString& city, int prov,
                   const CString& postalCode, int country);
+// The same for a form's address group (its phone is not written).
+void fillJsonAddr(json& obj, int mode, const AddressFields& address);
 // Adds the phone keys for a number given as digits. Mode 0 (return
 // document): "phoneAreaCode", "phoneNumber" and, when more than ten digits,
 // "phoneExtension". Mode 101 (slip contact): "cntc_area_cd", "cntc_phn_nbr"

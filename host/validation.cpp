@@ -10,7 +10,7 @@ std::vector<ValidationMessage> validateReturn(const TaxReturn& ret)
         std::list<CString> messages;
         form.Validate(kValidateForFiling, messages);
         for (const CString& text : messages)
-            out.push_back(ValidationMessage{form.shortClassName(), i, text});
+            out.push_back(ValidationMessage{form.shortClassName(), i, text, QLatin1String(text.subject())});
     }
     return out;
 }

@@ -11,6 +11,7 @@ struct ValidationMessage {
     QString form;  // class name without "TaxData_"
     int index;     // position of the form in the return (from 0)
     QString text;
+    QString field;  // the field of that form the message is about; empty when none
 };
 
 // The purpose code the host passes to Validate for a check before filing.

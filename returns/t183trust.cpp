@@ -2,6 +2,7 @@
 
 #include "framework/datetexts.h"
 #include "framework/geo_tables.h"
+#include "framework/validation_messages.h"
 #include "framework/year_figures.h"
 
 namespace {
@@ -69,25 +70,26 @@ int TaxData_T183Trust::Validate(unsigned char /*purpose*/, std::list<CString>& m
         return 0;
 
     if (efiler.size() != 5 || efiler.compare(QLatin1String("ANNNN"), Qt::CaseInsensitive) == 0)
-        messages.push_back("An invalid EFiler number is entered in form T183.");
+        addMessage(messages, fld_efilenum, "An invalid EFiler number is entered in form T183.");
     if (fld_represent && fld_expirydate.IsValid()) {
         const int year = fld_expirydate.year();
         if (year != 1899 && year <= year_figures::kPreviousYear)
-            messages.push_back("Expiry date is not valid.");
+            addMessage(messages, fld_expirydate, "Expiry date is not valid.");
     }
     auto answeredZeroOrOne = [](const CIntField& f) { return f == 0 || f == 1; };
     if (!answeredZeroOrOne(fld_contactmethod) || !answeredZeroOrOne(fld_contactmethod_post))
-        messages.push_back("Contact method is not answered");
+        addMessage(messages, answeredZeroOrOne(fld_contactmethod) ? fld_contactmethod_post : fld_contactmethod,
+                   "Contact method is not answered");
     if (!checkDCNStr())
-        messages.push_back("DCN is invalid, please specify 6 unique letters.");
+        addMessage(messages, fld_controlnum, "DCN is invalid, please specify 6 unique letters.");
     if (fld_ws_bESigned) {
         const QDate signDate = fld_ws_ESignedDate.date();
         if (!signDate.isValid()) {
-            messages.push_back("E-Signature date is not valid");
+            addMessage(messages, fld_ws_ESignedDate, "E-Signature date is not valid");
         } else {
             const QTime signTime = fld_ws_ESignedDate.time().isValid() ? fld_ws_ESignedDate.time() : QTime(0, 0);
             if (QDateTime(signDate, signTime) > CurrentDateTime())
-                messages.push_back("E-Signature time is not valid");
+                addMessage(messages, fld_ws_ESignedDate, "E-Signature time is not valid");
         }
     }
     return int(messages.size() - before);

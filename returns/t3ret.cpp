@@ -61,6 +61,11 @@ bool TaxData_T3Ret::isIndvTrustee() const
     return fld_bTrusteeIsPerson == 0;
 }
 
+const AddressFields& TaxData_T3Ret::primaryTrusteeAddress() const
+{
+    return isIndvTrustee() ? m_indvAddress : m_trusteeAddress;
+}
+
 bool TaxData_T3Ret::isMailAddrSame() const
 {
     return fld_bSameMailAddr;

@@ -9,6 +9,7 @@
 // and credit forms into fld_80 .. the credit lines; Calculate_Step5.
 #pragma once
 
+#include "framework/address_fields.h"
 #include "returns/t3base.h"
 
 class TaxData_T3Ret : public TaxData_T3Base {
@@ -48,6 +49,9 @@ public:
 
     // ---- predicates on the current answers
     bool isIndvTrustee() const;
+    // The individual's address for an individual trustee, otherwise the
+    // non-individual trustee's (an unanswered trustee option included).
+    const AddressFields& primaryTrusteeAddress() const;
     bool isMailAddrSame() const;
     bool isGREorQDT() const;
     bool isGRE() const;
@@ -95,6 +99,13 @@ public:
     FLD(CIntField, fld_mail_iprov, 0, 0, 0x10000);
     FLD(CIntField, fld_mail_icountry, 0, 0, 0x10000);
     FLD(CStringField, fld_mail_postcode, 0, "", 10, 0x10000);
+    // The address groups of the fields above.
+    AddressFields m_indvAddress{fld_indv_addr,    fld_indv_city,     fld_indv_prov,
+                                fld_indv_country, fld_indv_postcode, fld_indv_phone};
+    AddressFields m_trusteeAddress{fld_trustee_addr,    fld_trustee_city,     fld_trustee_prov,
+                                   fld_trustee_country, fld_trustee_postcode, fld_trustee_phone};
+    AddressFields m_mailAddress{fld_mail_addr,     fld_mail_city,     fld_mail_iprov,
+                                fld_mail_icountry, fld_mail_postcode, fld_mail_phone};
     FLD(CIntField, fld_is_aboriginal, -1, 0x10000);
     FLD(CStringField, fld_settlement_num, 0, "", 20, 0x10000);
     FLD(CIntField, fld_business_prov_1, 0, 0, 0x10000);

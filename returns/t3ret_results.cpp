@@ -28,23 +28,11 @@ int TaxData_T3Ret::updateT183Trust(TaxData_T183Trust* t183)
     t183->fld_TN.setClipped(fld_trust_num.value());
     t183->fld_bFirstTime = fld_first_year == 0;
 
-    if (fld_bTrusteeIsPerson != 0) {
+    if (fld_bTrusteeIsPerson != 0)
         t183->fld_trustee_name.setClipped(fld_trustee_orgname.value());
-        t183->fld_addr.setClipped(fld_trustee_addr.value());
-        t183->fld_city.setClipped(fld_trustee_city.value());
-        t183->fld_prov = fld_trustee_prov.value();
-        t183->fld_postcode.setClipped(fld_trustee_postcode.value());
-        t183->fld_country = fld_trustee_country.value();
-        t183->fld_phone.setClipped(fld_trustee_phone.value());
-    } else {
+    else
         t183->fld_trustee_name.setClipped(fld_indv_fname.value() + QLatin1Char(' ') + fld_indv_lname.value());
-        t183->fld_addr.setClipped(fld_indv_addr.value());
-        t183->fld_city.setClipped(fld_indv_city.value());
-        t183->fld_prov = fld_indv_prov.value();
-        t183->fld_postcode.setClipped(fld_indv_postcode.value());
-        t183->fld_country = fld_indv_country.value();
-        t183->fld_phone.setClipped(fld_indv_phone.value());
-    }
+    t183->m_address.copyFrom(primaryTrusteeAddress());
 
     t183->fld_t3_type = 0;
     t183->fld_t3_total_inc = fld_total_inc.value();

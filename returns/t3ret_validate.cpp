@@ -4,6 +4,7 @@
 
 #include "framework/checks.h"
 #include "framework/datetexts.h"
+#include "framework/validation_messages.h"
 #include "framework/year_figures.h"
 
 namespace {
@@ -58,66 +59,72 @@ const QuestionCheck kQuestionChecks[] = {
 int TaxData_T3Ret::Validate(unsigned char /*purpose*/, std::list<CString>& messages)
 {
     const size_t before = messages.size();
-    auto pleaseAnswer = [&](const char* phrase) { messages.push_back(CString::Format(kPleaseAnswer, phrase)); };
-    auto dateInvalid = [&](const char* what) { messages.push_back(CString::Format(kDateInvalid, what)); };
+    auto pleaseAnswer = [&](const CField& field, const char* phrase) {
+        addMessage(messages, field, CString::Format(kPleaseAnswer, phrase));
+    };
+    auto dateInvalid = [&](const CField& field, const char* what) {
+        addMessage(messages, field, CString::Format(kDateInvalid, what));
+    };
 
     if (!CheckTrustNumber(fld_trust_num.trimmed(), nullptr))
-        messages.push_back("Trust number is empty or invalid, it starts with 'T' and 8 digits.");
+        addMessage(messages, fld_trust_num, "Trust number is empty or invalid, it starts with 'T' and 8 digits.");
 
     const QDate start = fld_start_date, end = fld_end_date;
     const QDate firstDate = ReadDateStr(kFirstPeriodDate), lastDate = ReadDateStr(kLastPeriodDate);
     if (!start.isValid() || !end.isValid() || start > end || start < firstDate || end > lastDate)
-        messages.push_back(CString::Format("Trust tax return period must be between %s and %s. You need another "
-                                           "version of Trustella to handle it.",
-                                           kFirstPeriodDate, kLastPeriodDate));
+        addMessage(messages, fld_start_date,
+                   CString::Format("Trust tax return period must be between %s and %s. You need another "
+                                   "version of Trustella to handle it.",
+                                   kFirstPeriodDate, kLastPeriodDate));
     if (fld_end_date.year() != kFollowingYear && fld_end_date.year() != kTaxYear && fld_start_date.year() != kTaxYear)
-        messages.push_back(CString::Format("Trust tax return period should include dates in year %d.", kTaxYear));
+        addMessage(messages, fld_start_date,
+                   CString::Format("Trust tax return period should include dates in year %d.", kTaxYear));
 
     if (!fld_bTrusteeIsPerson.isAnswered())
-        pleaseAnswer("the option of whether the trustee is an individual");
+        pleaseAnswer(fld_bTrusteeIsPerson, "the option of whether the trustee is an individual");
     else if (fld_bTrusteeIsPerson == 0)
-        validateAddr2(fld_indv_addr.str(), fld_indv_city.str(), fld_indv_prov, fld_indv_country,
-                      fld_indv_postcode.str(), kEmptyOrInvalidIn, "individual trustee address", messages);
+        validateAddr2(m_indvAddress, kEmptyOrInvalidIn, "individual trustee address", messages);
     else if (fld_bTrusteeIsPerson == 1)
-        validateAddr2(fld_trustee_addr.str(), fld_trustee_city.str(), fld_trustee_prov, fld_trustee_country,
-                      fld_trustee_postcode.str(), kEmptyOrInvalidIn, "non-individual trustee address", messages);
+        validateAddr2(m_trusteeAddress, kEmptyOrInvalidIn, "non-individual trustee address", messages);
 
     if (!fld_is_aboriginal.isAnswered())
-        pleaseAnswer("the question of the trust on Aboriginal Settlement Land");
+        pleaseAnswer(fld_is_aboriginal, "the question of the trust on Aboriginal Settlement Land");
     if (!fld_ws_othertype && !fld_i903_904.isAnswered())
-        pleaseAnswer("the trust is of type GRE or QDT");
+        pleaseAnswer(fld_i903_904, "the trust is of type GRE or QDT");
 
     if (fld_first_year == 1 && !isYearText(fld_year_last))
-        pleaseAnswer("the year of last return filed.");
+        pleaseAnswer(fld_year_last, "the year of last return filed.");
     if (!fld_first_year.isAnswered())
-        pleaseAnswer("if it is the first year of return filing.");
+        pleaseAnswer(fld_first_year, "if it is the first year of return filing.");
     if (fld_first_year == 0 && !fld_attach_flag.isAnswered())
-        pleaseAnswer("how the trust document is/will be sent");
+        pleaseAnswer(fld_attach_flag, "how the trust document is/will be sent");
 
     if (!fld_lang.isAnswered())
-        pleaseAnswer("the question of correspondence language option");
+        pleaseAnswer(fld_lang, "the question of correspondence language option");
     if (fld_decease_date1.IsValid() && (fld_decease_sin1.isBlank() || !CheckSIN(fld_decease_sin1.str())))
-        messages.push_back(CString::Format(kIsInvalid, "S.I.N. of the deceased is empty or invalid"));
+        addMessage(messages, fld_decease_sin1,
+                   CString::Format(kIsInvalid, "S.I.N. of the deceased is empty or invalid"));
     if (fld_ws_othertype && fld_trust_code.isBlank())
-        pleaseAnswer("the other trust type code");
+        pleaseAnswer(fld_trust_code, "the other trust type code");
 
     for (const QuestionCheck& q : kQuestionChecks) {
         const CIntField& answer = this->*q.answer;
         if (!answer.isAnswered()) {
-            pleaseAnswer(q.phrase);
+            pleaseAnswer(answer, q.phrase);
             continue;
         }
         if (!answer.isYes())
             continue;
         if (q.yesYear && !isYearText(this->*q.yesYear))
-            pleaseAnswer(q.yesPhrase);
+            pleaseAnswer(this->*q.yesYear, q.yesPhrase);
         if (q.yesDate && !(this->*q.yesDate).IsValid())
-            dateInvalid(q.yesPhrase);
+            dateInvalid(this->*q.yesDate, q.yesPhrase);
     }
 
     if (fld_cert_name.isBlank() || fld_cert_pos.isBlank())
-        messages.push_back(CString::Format(kEmptyOrInvalidIn, "name and/or position", "certification"));
+        addMessage(messages, fld_cert_name.isBlank() ? fld_cert_name : fld_cert_pos,
+                   CString::Format(kEmptyOrInvalidIn, "name and/or position", "certification"));
     if (!fld_cert_date.IsValid())
-        dateInvalid("certification");
+        dateInvalid(fld_cert_date, "certification");
     return int(messages.size() - before);
 }

@@ -1,6 +1,7 @@
 // Identifier checks, address validation, tax brackets, date texts, Netfile keys.
 #include "framework/checks.h"
 #include "framework/datetexts.h"
+#include "framework/form.h"
 #include "framework/geo_tables.h"
 #include "framework/netfile.h"
 #include "framework/taxstairs.h"
@@ -86,61 +87,58 @@ TEST(PostalCodes, ProvinceFromTheFirstLetter)
     EXPECT_EQ(pc->ProvFromPostCode(CString("")), PROV_NONE);
 }
 
-TEST(Addresses, ACompleteCanadianAddressPasses)
-{
-    std::list<CString> msgs;
-    EXPECT_EQ(validateAddr2(CString("100 Main St"), CString("Ottawa"), PROV_ON, COUNTRY_CANADA, CString("K1A 0B1"),
-                            "%s in [%s] is empty or invalid.", "individual trustee address", msgs),
-              0);
-    EXPECT_TRUE(msgs.empty());
-}
+// A form with one address group.
+struct AddressForm : CTaxDataBase01 {
+    AddressForm() : CTaxDataBase01(0) {}
+    FLD(CStringField, fld_addr, 0, "", 80, 0x10000);
+    FLD(CStringField, fld_city, 0, "", 80, 0x10000);
+    FLD(CIntField, fld_prov, 0, 0, 0x10000);
+    FLD(CIntField, fld_country, 0, 0, 0x10000);
+    FLD(CStringField, fld_postcode, 0, "", 10, 0x10000);
+    FLD(CStringField, fld_phone, 0, "", 15, 0x10000);
+    AddressFields address{fld_addr, fld_city, fld_prov, fld_country, fld_postcode, fld_phone};
+};
 
-TEST(Addresses, EachFaultyPartAddsItsMessageInOrder)
+TEST(Addresses, EachFaultyPartAddsItsMessageAboutItsFieldInOrder)
 {
-    std::list<CString> msgs{CString("earlier message")};
-    const int n = validateAddr2(CString("  "), CString(""), PROV_NONE, COUNTRY_CANADA, CString("12345"),
-                                "%s in [%s] is empty or invalid.", "non-individual trustee address", msgs);
-    ASSERT_EQ(n, 4);
-    std::vector<CString> got(msgs.begin(), msgs.end());
-    EXPECT_EQ(got[0], QStringLiteral("earlier message"));
-    EXPECT_EQ(got[1], QStringLiteral("Street address in [non-individual trustee address] is empty or invalid."));
-    EXPECT_EQ(got[2], QStringLiteral("City in [non-individual trustee address] is empty or invalid."));
-    EXPECT_EQ(got[3], QStringLiteral("Province in [non-individual trustee address] is empty or invalid."));
-    EXPECT_EQ(got[4], QStringLiteral("Postal code in [non-individual trustee address] is empty or invalid."));
-}
-
-TEST(Addresses, PostalCodeMustMatchTheProvince)
-{
-    std::list<CString> msgs;
-    EXPECT_EQ(validateAddr2(CString("1 Rue"), CString("Montréal"), PROV_ON, COUNTRY_CANADA, CString("H3Z 2Y7"), "%s|%s",
-                            "x", msgs),
-              1);
-    EXPECT_EQ(msgs.front(), QStringLiteral("Postal code|x"));
-}
-
-TEST(Addresses, CountryLeftEmptyWithAProvinceCountsAsCanada)
-{
-    std::list<CString> msgs;
-    EXPECT_EQ(validateAddr2(CString("1 Main"), CString("Regina"), PROV_SK, COUNTRY_NOT_CHOSEN, CString("S4P 3Y2"),
-                            "%s|%s", "x", msgs),
-              0);
-    EXPECT_EQ(validateAddr2(CString("1 Main"), CString("Regina"), PROV_NONE, COUNTRY_NOT_CHOSEN, CString(""),
-                            "%s|%s", "x", msgs),
-              1);
-    EXPECT_EQ(msgs.back(), QStringLiteral("Country|x"));
-}
-
-TEST(Addresses, ForeignAddressesNeedNoProvince)
-{
-    std::list<CString> msgs;
-    const int fr = countryIndexFromIso3("FRA");
-    ASSERT_GT(fr, 2);
-    EXPECT_EQ(validateAddr2(CString("5 rue de Rivoli"), CString("Paris"), PROV_NONE, fr, CString("75001"), "%s|%s",
-                            "x", msgs),
-              0);
-    EXPECT_EQ(validateAddr2(CString("5 Elm"), CString("Boston"), PROV_NONE, COUNTRY_USA, CString("0211"), "%s|%s",
-                            "x", msgs),
-              1);
+    const int france = countryIndexFromIso3("FRA");
+    ASSERT_GT(france, COUNTRY_USA);
+    const struct {
+        const char* what;
+        const char* street;
+        const char* city;
+        int prov;
+        int country;
+        const char* postalCode;
+        std::vector<std::string> messages;  // "text @field"
+    } cases[] = {
+        {"complete", "100 Main St", "Ottawa", PROV_ON, COUNTRY_CANADA, "K1A 0B1", {}},
+        {"empty parts", "  ", "", PROV_NONE, COUNTRY_CANADA, "12345",
+         {"Street address|x @fld_addr", "City|x @fld_city", "Province|x @fld_prov", "Postal code|x @fld_postcode"}},
+        {"code of another province", "1 Rue", "Montréal", PROV_ON, COUNTRY_CANADA, "H3Z 2Y7",
+         {"Postal code|x @fld_postcode"}},
+        {"province without country", "1 Main", "Regina", PROV_SK, COUNTRY_NOT_CHOSEN, "S4P 3Y2", {}},
+        {"neither", "1 Main", "Regina", PROV_NONE, COUNTRY_NOT_CHOSEN, "", {"Country|x @fld_country"}},
+        {"foreign", "5 rue de Rivoli", "Paris", PROV_NONE, france, "75001", {}},
+        {"bad zip", "5 Elm", "Boston", PROV_NONE, COUNTRY_USA, "0211", {"Postal code|x @fld_postcode"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        AddressForm form;
+        form.fld_addr = c.street;
+        form.fld_city = c.city;
+        form.fld_prov = c.prov;
+        form.fld_country = c.country;
+        form.fld_postcode = c.postalCode;
+        std::list<CString> messages{CString("earlier message")};
+        EXPECT_EQ(validateAddr2(form.address, "%s|%s", "x", messages), int(c.messages.size()));
+        EXPECT_EQ(messages.front(), QStringLiteral("earlier message"));
+        messages.pop_front();
+        std::vector<std::string> got;
+        for (const CString& m : messages)
+            got.push_back(m.utf8() + " @" + (m.subject() ? m.subject() : ""));
+        EXPECT_EQ(got, c.messages);
+    }
 }
 
 TEST(Tables, ProvinceAndCountryRowsFollowTheirCodes)

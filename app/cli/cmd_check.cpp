@@ -15,8 +15,12 @@ int run(const Invocation& args)
     const std::vector<ValidationMessage> messages = validateReturn(ret);
     if (args.has("--json")) {
         json list = json::array();
-        for (const ValidationMessage& m : messages)
-            list.push_back({{"form", m.form.toStdString()}, {"index", m.index}, {"text", m.text.toStdString()}});
+        for (const ValidationMessage& m : messages) {
+            json item{{"form", m.form.toStdString()}, {"index", m.index}, {"text", m.text.toStdString()}};
+            if (!m.field.isEmpty())
+                item["field"] = m.field.toStdString();
+            list.push_back(std::move(item));
+        }
         printOut(QString::fromStdString(json{{"messages", list}}.dump(2)) + QLatin1Char('\n'));
     } else if (messages.empty()) {
         printOut(QStringLiteral("no validation messages\n"));
@@ -34,7 +38,9 @@ const Command checkCommand{
     "FILE [--json]",
     "Reads a return, calculates it and validates every form in file order: one line \"CLASS: message\" per "
     "message. Exits with 1 when there are messages.",
-    {{nullptr, "--json", nullptr, "print {\"messages\": [{\"form\", \"index\", \"text\"}]}"}},
+    {{nullptr, "--json", nullptr,
+      "print {\"messages\": [{\"form\", \"index\", \"text\", \"field\"}]}; \"field\" only for a message about a "
+      "field"}},
     1,
     1,
     &run,

@@ -1,7 +1,5 @@
 #include "app/gui/messages_panel.h"
 
-#include "app/gui/message_fields.h"
-
 namespace {
 constexpr int kFormIndexRole = Qt::UserRole;
 constexpr int kFieldRole = Qt::UserRole + 1;
@@ -23,7 +21,7 @@ void MessagesPanel::refresh()
     for (const ValidationMessage& m : messages) {
         auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(m_session.formTitle(m.index), m.text), this);
         item->setData(kFormIndexRole, m.index);
-        item->setData(kFieldRole, fieldOfMessage(m.form, m.text));
+        item->setData(kFieldRole, m.field);
     }
     if (messages.empty())
         addItem(tr("No messages: the return is ready to file."));

@@ -62,5 +62,23 @@ expect_rc 1
 expect_out_has '"form": "T3Ret",'
 expect_out_has '"index": 3,'
 [ "$(grep -c '"text": ' <<<"$out")" -eq "$count" ] || fail "check --json: message count differs from text output"
+# Each message of a new return is about a field.
+[ "$(grep -c '"field": "fld_' <<<"$out")" -eq "$count" ] || fail "check --json: a message without its field"
+
+# The sample without the trustee's postal code: one message, about that field.
+sed 's/"fld_indv_postcode": "K1Y 3C4"/"fld_indv_postcode": ""/' "$sample" >"$tmp/no-postcode.json"
+run check "$tmp/no-postcode.json" --json
+expect_rc 1
+expected='{
+  "messages": [
+    {
+      "form": "T3Ret",
+      "index": 0,
+      "text": "Postal code in [individual trustee address] is empty or invalid.",
+      "field": "fld_indv_postcode"
+    }
+  ]
+}'
+[ "$out" = "$expected" ] || fail "check --json without the postal code: $out"
 
 finish
