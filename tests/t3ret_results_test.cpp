@@ -19,22 +19,6 @@ TEST(T3RetResult, TextShowsTheFourTotalsWithTwoDecimals)
     EXPECT_EQ(text, "total income (12345.60), net income (-250.00), total payable (0.10), due/refund=(-1040.00)");
 }
 
-TEST(T3RetResult, BaseOfAReturnTypeWithoutResult)
-{
-    TaxData_T3Base base(4);
-    CString text = "old";
-    EXPECT_FALSE(base.getTaxReturnResult(text));
-    EXPECT_EQ(text, "not implemented");
-    CString name;
-    EXPECT_TRUE(base.getName(name));
-    EXPECT_EQ(name, "_unamed");
-    EXPECT_EQ(base.returnFormType(), 4);
-    EXPECT_EQ(base.getBalOrDue(), 0.0);
-    std::list<CString> messages;
-    EXPECT_EQ(base.Validate(0, messages), 0);
-    EXPECT_TRUE(messages.empty());
-}
-
 TEST(T3RetResult, RefundCodes)
 {
     const struct {
