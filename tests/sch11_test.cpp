@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <vector>
 
 namespace {
@@ -41,61 +40,52 @@ TEST(Sch11Brackets, BaseTaxesContinueThePreviousBracketAndTheTableIsBuiltOnce)
     EXPECT_EQ(first.chartField(2, 6), nullptr);
 }
 
-struct GraduatedCase {
-    double income;
-    int column;
-    double excess;       // line 4
-    double taxOnExcess;  // line 6
-    double total;        // line 8 and line 10
-};
-
-void PrintTo(const GraduatedCase& c, std::ostream* os)
+// At and around every threshold: only the chosen column, and line 10, are filled.
+TEST(Sch11Graduated, FillsOnlyTheChosenColumnAndLine10)
 {
-    *os << "income " << c.income;
-}
-
-class Sch11Graduated : public ::testing::TestWithParam<GraduatedCase> {};
-
-TEST_P(Sch11Graduated, FillsOnlyTheChosenColumnAndLine10)
-{
-    const GraduatedCase& c = GetParam();
-    TaxData_Sch11 s;
-    // Leftovers of an earlier pass in every column and on line 9.
-    for (CFloatField* f : allChartFields(s))
-        *f = 123.45;
-    s.fld_line1 = 9.0;
-    s.fld_line9 = 9.0;
-    s.m_isGraduatedRate = true;
-    s.fld_taxinc = c.income;
-    s.CalculateToBasicFedTax();
-
-    for (int column = 1; column <= 5; ++column) {
-        const bool chosen = column == c.column;
-        SCOPED_TRACE(testing::Message() << "income " << c.income << " column " << column);
-        EXPECT_NEAR(*s.chartField(2, column), chosen ? c.income : 0.0, kTol);
-        EXPECT_NEAR(*s.chartField(4, column), chosen ? c.excess : 0.0, kTol);
-        EXPECT_NEAR(*s.chartField(6, column), chosen ? c.taxOnExcess : 0.0, kTol);
-        EXPECT_NEAR(*s.chartField(8, column), chosen ? c.total : 0.0, kTol);
+    const struct {
+        double income;
+        int column;
+        double excess;       // line 4
+        double taxOnExcess;  // line 6
+        double total;        // line 8 and line 10
+    } cases[] = {
+        {0.0, 1, 0.0, 0.0, 0.0},
+        {10000.0, 1, 10000.0, 1500.0, 1500.0},
+        {55867.0, 1, 55867.0, 8380.05, 8380.05},
+        {55868.0, 2, 1.0, 0.205, 8380.255},
+        {111733.0, 2, 55866.0, 11452.53, 19832.58},
+        {111734.0, 3, 1.0, 0.26, 19832.84},
+        {120000.0, 3, 8267.0, 2149.42, 21982.00},
+        {173205.0, 3, 61472.0, 15982.72, 35815.30},
+        {173206.0, 4, 1.0, 0.29, 35815.59},
+        {246752.0, 4, 73547.0, 21328.63, 57143.93},
+        {246753.0, 5, 1.0, 0.33, 57144.26},
+        {300000.0, 5, 53248.0, 17571.84, 74715.77},
+    };
+    for (const auto& c : cases) {
+        TaxData_Sch11 s;
+        // Leftovers of an earlier pass in every column and on line 9.
+        for (CFloatField* f : allChartFields(s))
+            *f = 123.45;
+        s.fld_line1 = 9.0;
+        s.fld_line9 = 9.0;
+        s.m_isGraduatedRate = true;
+        s.fld_taxinc = c.income;
+        s.CalculateToBasicFedTax();
+        for (int column = 1; column <= 5; ++column) {
+            const bool chosen = column == c.column;
+            SCOPED_TRACE(testing::Message() << "income " << c.income << " column " << column);
+            EXPECT_NEAR(*s.chartField(2, column), chosen ? c.income : 0.0, kTol);
+            EXPECT_NEAR(*s.chartField(4, column), chosen ? c.excess : 0.0, kTol);
+            EXPECT_NEAR(*s.chartField(6, column), chosen ? c.taxOnExcess : 0.0, kTol);
+            EXPECT_NEAR(*s.chartField(8, column), chosen ? c.total : 0.0, kTol);
+        }
+        EXPECT_NEAR(s.fld_11080, c.total, kTol) << c.income;
+        EXPECT_EQ(s.fld_line1.value(), 0.0);
+        EXPECT_EQ(s.fld_line9.value(), 0.0);
     }
-    EXPECT_NEAR(s.fld_11080, c.total, kTol);
-    EXPECT_EQ(s.fld_line1.value(), 0.0);
-    EXPECT_EQ(s.fld_line9.value(), 0.0);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    AtAndAroundEveryThreshold, Sch11Graduated,
-    ::testing::Values(GraduatedCase{0.0, 1, 0.0, 0.0, 0.0},
-                      GraduatedCase{10000.0, 1, 10000.0, 1500.0, 1500.0},
-                      GraduatedCase{55867.0, 1, 55867.0, 8380.05, 8380.05},
-                      GraduatedCase{55868.0, 2, 1.0, 0.205, 8380.255},
-                      GraduatedCase{111733.0, 2, 55866.0, 11452.53, 19832.58},
-                      GraduatedCase{111734.0, 3, 1.0, 0.26, 19832.84},
-                      GraduatedCase{120000.0, 3, 8267.0, 2149.42, 21982.00},
-                      GraduatedCase{173205.0, 3, 61472.0, 15982.72, 35815.30},
-                      GraduatedCase{173206.0, 4, 1.0, 0.29, 35815.59},
-                      GraduatedCase{246752.0, 4, 73547.0, 21328.63, 57143.93},
-                      GraduatedCase{246753.0, 5, 1.0, 0.33, 57144.26},
-                      GraduatedCase{300000.0, 5, 53248.0, 17571.84, 74715.77}));
 
 TEST(Sch11FlatRate, TaxesAllIncomeAt33PercentWithAnEmptyChart)
 {
