@@ -69,25 +69,18 @@ TEST(FilingOutput, DocumentTopLevel)
     json doc;
     QString error;
     ASSERT_TRUE(buildFilingDocument(r.forms(), doc, error));
-    std::vector<std::string> keys;
-    for (auto it = doc.begin(); it != doc.end(); ++it)
-        keys.push_back(it.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"return", "taxPreparer", "statements", "slipFiling"}));
-
     json body = json::object();
     r.ret.writeJsonHeader(body);
     r.ret.writeJsonMainPart1(body);
+    EXPECT_EQ(doc.begin().key(), "return");
     EXPECT_EQ(doc["return"], body);
-    EXPECT_EQ(doc["taxPreparer"]["taxPreparerReturnControlNumber"], "24ABC123");
-    EXPECT_EQ(doc["statements"], json::array());
-    const json& slips = doc["slipFiling"];
-    EXPECT_EQ(slips["issuer"]["name"], "_unamed");
-    EXPECT_EQ(slips["slips"], json::array());
-    EXPECT_EQ(slips["transmitter"], json::object());
-    std::vector<std::string> slipKeys;
-    for (auto it = slips.begin(); it != slips.end(); ++it)
-        slipKeys.push_back(it.key());
-    EXPECT_EQ(slipKeys, (std::vector<std::string>{"issuer", "slips", "transmitter"}));
+    json rest = doc;
+    rest.erase("return");
+    rest["slipFiling"]["issuer"] = rest["slipFiling"]["issuer"]["name"];
+    EXPECT_EQ(rest.dump(), R"({"taxPreparer":{"taxPreparerReturnControlNumber":"24ABC123",)"
+                           R"("taxPreparerAuthorizationIndicator":false,)"
+                           R"("t183ElectronicSignature":{"t183ElectronicSignatureIndicator":false}},)"
+                           R"("statements":[],"slipFiling":{"issuer":"_unamed","slips":[],"transmitter":{}}})");
 }
 
 TEST(FilingOutput, DocumentWithoutAuthorizationOrWithoutReturn)
