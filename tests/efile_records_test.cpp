@@ -84,59 +84,33 @@ TEST(NetfileFormats, NonFiniteAmountsAreLeftOut)
     }
 }
 
-TEST(NetfileFormats, YesNoWritesOnlyTheTwoAnswers)
-{
-    const std::vector<std::pair<int, Expected>> cases = {
-        {-1, kNone}, {0, "1"}, {1, "2"}, {2, kNone}, {-5, kNone}};
-    for (const auto& [stored, text] : cases) {
-        NetfileRecordMap records;
-        writeNetfileYesNo(records, 9005, stored);
-        SCOPED_TRACE(stored);
-        ASSERT_EQ(records.count("9005"), text ? 1u : 0u);
-        if (text) {
-            EXPECT_EQ(records["9005"].toStdString(), *text);
-        }
-    }
-}
-
-TEST(NetfileFormats, FlagWritesOneWhenSet)
+// Yes/no answers 0 and 1 are written 1 and 2; a flag only when set; a text always.
+TEST(NetfileFormats, AnswersFlagsAndTexts)
 {
     NetfileRecordMap records;
+    for (int stored : {-1, 2, -5})
+        writeNetfileYesNo(records, 9005, stored);
     writeNetfileFlag(records, 67062, false);
     EXPECT_TRUE(records.empty());
+    writeNetfileYesNo(records, 9005, 0);
+    writeNetfileYesNo(records, 9006, 1);
     writeNetfileFlag(records, 67062, true);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records["67062"].toStdString(), "1");
-}
-
-TEST(NetfileFormats, TextRecordWrittenAlwaysEvenEmpty)
-{
-    NetfileRecordMap records;
     writeNetfileText(records, 66100, CString());
     writeNetfileText(records, 66550, CString("20240315"));
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records["66100"].toStdString(), "");
-    EXPECT_EQ(records["66550"].toStdString(), "20240315");
+    const NetfileRecordMap expected = {{"9005", CString("1")}, {"9006", CString("2")}, {"66100", CString()},
+                                       {"66550", CString("20240315")}, {"67062", CString("1")}};
+    EXPECT_EQ(records, expected);
 }
 
-TEST(NetfileCodes, AtLeastTwoDigits)
-{
-    EXPECT_EQ(netfileCodeText(1), "01");
-    EXPECT_EQ(netfileCodeText(9), "09");
-    EXPECT_EQ(netfileCodeText(10), "10");
-    EXPECT_EQ(netfileCodeText(101), "101");
-    EXPECT_EQ(netfileCodeText(66100), "66100");
-}
-
-TEST(NetfileCodes, KeysInNumericOrderWhateverTheWritingOrder)
+TEST(NetfileCodes, AtLeastTwoDigitsInNumericOrderWhateverTheWritingOrder)
 {
     NetfileRecordMap records;
-    for (int code : {101, 96, 10, 56, 9, 99, 1, 471})
+    for (int code : {101, 96, 10, 66100, 56, 9, 99, 1, 471})
         writeNetfileAmount(records, code, code, NetfileFormat::W);
     std::vector<std::string> keys;
     for (const auto& entry : records)
         keys.push_back(entry.first);
-    EXPECT_EQ(keys, (std::vector<std::string>{"01", "09", "10", "56", "96", "99", "101", "471"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"01", "09", "10", "56", "96", "99", "101", "471", "66100"}));
 }
 
 TEST(NetfileCodes, RewritingACodeReplacesItsValueAndAFailedValueKeepsIt)
@@ -144,9 +118,8 @@ TEST(NetfileCodes, RewritingACodeReplacesItsValueAndAFailedValueKeepsIt)
     NetfileRecordMap records;
     writeNetfileAmount(records, 10, 5.0, NetfileFormat::W);
     writeNetfileAmount(records, 10, 7.25, NetfileFormat::C);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records["10"].toStdString(), "7.25");
     writeNetfileAmount(records, 10, 0.0, NetfileFormat::C);  // nothing to write
+    ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records["10"].toStdString(), "7.25");
 }
 
@@ -198,94 +171,59 @@ std::string contents(FILE* f)
     return text;
 }
 
-struct StreamFixture : testing::Test {
-    void SetUp() override { out = std::tmpfile(); ASSERT_NE(out, nullptr); }
-    void TearDown() override { if (out) std::fclose(out); }
-    FILE* out = nullptr;
-    NetfileTypedMap typed;
-};
-
-using NetfileLineStreamTest = StreamFixture;
-
-TEST_F(NetfileLineStreamTest, AmountsPrintRoundedAndKeepTheUnroundedDouble)
-{
-    NetfileLineStream stream(typed, out);
-    stream.amount(103, 1234.5);
-    stream.amount(3, 0.009);    // present: printed as 0
-    stream.amount(4, 0.005);    // absent
-    stream.amount(143, -2.5);
-    stream.amount(5, -0.3);     // present, rounds to 0
-    stream.amount(1000, 77.49); // four digits printed in full
-    EXPECT_EQ(contents(out), "1031235\n0030\n143-3\n0050\n100077\n");
-    ASSERT_EQ(typed.size(), 5u);
-    EXPECT_EQ(typed.count("4-1"), 0u);
-    const STRUCT_NETFILE_TIA_FIELD_TYPE& r = typed.at("103-1");
-    EXPECT_EQ(r.type, STRUCT_NETFILE_TIA_FIELD_TYPE::TYPE_DOUBLE);
-    EXPECT_DOUBLE_EQ(r.dValue, 1234.5);
-    EXPECT_DOUBLE_EQ(typed.at("3-1").dValue, 0.009);
-    EXPECT_DOUBLE_EQ(typed.at("143-1").dValue, -2.5);
-}
-
-TEST_F(NetfileLineStreamTest, TextWholeInTheLineCutTo128BytesInTheRecord)
+// Each value is printed rounded after its code of at least three digits; the
+// typed record keeps the unrounded amount, the stored answer, the text cut to
+// 128 bytes, and is replaced by a later value of the same code.
+TEST(NetfileLineStream, PrintsEachValueAndKeepsItsTypedRecord)
 {
     const std::string longText(200, 'x');
-    NetfileLineStream stream(typed, out);
-    stream.text(100, CString(""));
-    stream.text(838, CString(longText + "y"));
-    stream.text(821, CString("Réglement 402"));
-    EXPECT_EQ(contents(out), "838" + longText + "y\n" + "821Réglement 402\n");
-    ASSERT_EQ(typed.size(), 2u);
-    const STRUCT_NETFILE_TIA_FIELD_TYPE& cut = typed.at("838-1");
-    EXPECT_EQ(cut.type, STRUCT_NETFILE_TIA_FIELD_TYPE::TYPE_TEXT);
-    EXPECT_EQ(std::string(cut.sValue, strnlen(cut.sValue, sizeof cut.sValue)), std::string(128, 'x'));
-    EXPECT_STREQ(typed.at("821-1").sValue, "Réglement 402");
-}
-
-TEST_F(NetfileLineStreamTest, FlagsAndChoices)
-{
-    NetfileLineStream stream(typed, out);
-    stream.flag(3, true);
-    stream.flag(4, false);
-    stream.choice(75, -1);
-    stream.choice(75, 0);
-    stream.choice(76, 2);
-    EXPECT_EQ(contents(out), "0031\n0751\n0763\n");
-    ASSERT_EQ(typed.size(), 3u);
-    EXPECT_EQ(typed.at("3-1").type, STRUCT_NETFILE_TIA_FIELD_TYPE::TYPE_INT);
-    EXPECT_EQ(typed.at("3-1").iValue, 1);
-    EXPECT_EQ(typed.at("75-1").type, STRUCT_NETFILE_TIA_FIELD_TYPE::TYPE_INT);
-    EXPECT_EQ(typed.at("75-1").iValue, 0);  // the stored answer, not the printed one
-    EXPECT_EQ(typed.at("76-1").iValue, 2);
-}
-
-TEST_F(NetfileLineStreamTest, SameCodeReplacesTheTypedRecord)
-{
-    NetfileLineStream stream(typed, out);
-    stream.amount(129, 10.0);
-    stream.amount(129, 20.0);
-    EXPECT_EQ(contents(out), "12910\n12920\n");
-    ASSERT_EQ(typed.size(), 1u);
-    EXPECT_DOUBLE_EQ(typed.at("129-1").dValue, 20.0);
-}
-
-TEST(NetfileLineStreamNoFile, TypedRecordsStillMade)
-{
-    NetfileTypedMap typed;
-    NetfileLineStream stream(typed, nullptr);
-    stream.amount(103, 0.01);
-    stream.text(100, CString("Reg402"));
-    stream.flag(3, true);
-    stream.choice(75, 1);
-    ASSERT_EQ(typed.size(), 4u);
-    EXPECT_DOUBLE_EQ(typed.at("103-1").dValue, 0.01);
-    EXPECT_STREQ(typed.at("100-1").sValue, "Reg402");
-    EXPECT_EQ(typed.at("3-1").iValue, 1);
-    EXPECT_EQ(typed.at("75-1").iValue, 1);
-    // typed keys are in plain text order
-    std::vector<std::string> keys;
-    for (const auto& e : typed)
-        keys.push_back(e.first);
-    EXPECT_EQ(keys, (std::vector<std::string>{"100-1", "103-1", "3-1", "75-1"}));
+    for (const bool toFile : {true, false}) {
+        SCOPED_TRACE(toFile);
+        FILE* out = toFile ? std::tmpfile() : nullptr;
+        NetfileTypedMap typed;
+        NetfileLineStream stream(typed, out);
+        stream.amount(103, 1234.5);
+        stream.amount(3, 0.009);     // present: printed as 0
+        stream.amount(4, 0.005);     // absent
+        stream.amount(143, -2.5);
+        stream.amount(5, -0.3);      // present, rounds to 0
+        stream.amount(1000, 77.49);  // four digits printed in full
+        stream.amount(129, 10.0);
+        stream.amount(129, 20.0);
+        stream.text(100, CString(""));
+        stream.text(838, CString(longText + "y"));
+        stream.text(821, CString("Réglement 402"));
+        stream.flag(6, true);
+        stream.flag(7, false);
+        stream.choice(75, -1);
+        stream.choice(75, 0);
+        stream.choice(76, 2);
+        if (out) {
+            EXPECT_EQ(contents(out), "1031235\n0030\n143-3\n0050\n100077\n12910\n12920\n838" + longText +
+                                         "y\n821Réglement 402\n0061\n0751\n0763\n");
+            std::fclose(out);
+        }
+        std::vector<std::string> keys;
+        for (const auto& e : typed)
+            keys.push_back(e.first);
+        EXPECT_EQ(keys, (std::vector<std::string>{"1000-1", "103-1", "129-1", "143-1", "3-1", "5-1", "6-1",
+                                                  "75-1", "76-1", "821-1", "838-1"}));
+        using T = STRUCT_NETFILE_TIA_FIELD_TYPE;
+        EXPECT_EQ(typed.at("103-1").type, T::TYPE_DOUBLE);
+        EXPECT_EQ(typed.at("103-1").dValue, 1234.5);
+        EXPECT_EQ(typed.at("3-1").dValue, 0.009);
+        EXPECT_EQ(typed.at("143-1").dValue, -2.5);
+        EXPECT_EQ(typed.at("129-1").dValue, 20.0);
+        const T& cut = typed.at("838-1");
+        EXPECT_EQ(cut.type, T::TYPE_TEXT);
+        EXPECT_EQ(std::string(cut.sValue, strnlen(cut.sValue, sizeof cut.sValue)), std::string(128, 'x'));
+        EXPECT_STREQ(typed.at("821-1").sValue, "Réglement 402");
+        EXPECT_EQ(typed.at("6-1").type, T::TYPE_INT);
+        EXPECT_EQ(typed.at("6-1").iValue, 1);
+        EXPECT_EQ(typed.at("75-1").type, T::TYPE_INT);
+        EXPECT_EQ(typed.at("75-1").iValue, 0);  // the stored answer, not the printed one
+        EXPECT_EQ(typed.at("76-1").iValue, 2);
+    }
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 // Tests that run over every form class of the catalogue: what follows from
 // the field declarations must hold for each form, without restating them.
+#include "framework/datastream.h"
 #include "framework/netfile.h"
 #include "framework/page_description.h"
 #include "host/form_catalogue.h"
+#include "host/return_binary.h"
+#include "host/return_json.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +13,32 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <set>
+
 namespace {
 
 const char* const kGoldenDir = TRUSTELLA_SOURCE_DIR "/tests/golden/netfile/";
 
-// The form's Netfile records on its test data, one "code value" per line.
-QString netfileRecordsOfTestData(const FormClass& cls)
+const std::vector<FormClass>& standardClasses() { return FormCatalogue::standard().classes(); }
+
+std::unique_ptr<CTaxData_Form> testDataOf(const FormClass& cls)
 {
     auto form = cls.create();
     form->FillTestPrintData();
+    return form;
+}
+
+TaxReturn returnOf(std::unique_ptr<CTaxData_Form> form)
+{
+    TaxReturn ret;
+    ret.add(std::move(form));
+    return ret;
+}
+
+// The form's Netfile records on its test data, one "code value" per line.
+QString netfileRecordsOfTestData(const FormClass& cls)
+{
+    auto form = testDataOf(cls);
     NetfileGenObjParamStruct ctx;
     form->WriteNetfile(0, &ctx);
     QString text;
@@ -27,11 +47,76 @@ QString netfileRecordsOfTestData(const FormClass& cls)
     return text;
 }
 
+TEST(FormCatalogue, EachClassIsListedOnceUnderItsOwnName)
+{
+    std::set<QString> names;
+    for (const FormClass& cls : standardClasses()) {
+        EXPECT_TRUE(names.insert(cls.className).second) << cls.className.toStdString();
+        EXPECT_FALSE(cls.title.isEmpty()) << cls.className.toStdString();
+        EXPECT_EQ(QString::fromLatin1(cls.create()->metaObject()->className()), cls.className);
+    }
+}
+
+// Test data differs from a new form in every field, so each round trip below
+// would see a field that is lost or read into the wrong place.
+TEST(FormCatalogue, TestDataOfEachFormComesBackEqualThroughItsStreamAndBothReturnFiles)
+{
+    for (const FormClass& cls : standardClasses()) {
+        SCOPED_TRACE(cls.className.toStdString());
+        const auto original = testDataOf(cls);
+        ASSERT_TRUE(*original != *cls.create()) << "the test data equals a new form";
+
+        MyDataStream out = MyDataStream::forStoring();
+        ASSERT_EQ(original->Serialize(TRUSTELLA_STREAM_VERSION, CString(), out), 0);
+        MyDataStream in = MyDataStream::forLoading(out.finish());
+        auto streamed = cls.create();
+        ASSERT_EQ(streamed->Serialize(in.version(), CString(), in), 0) << in.error();
+        EXPECT_TRUE(in.atEnd());
+        EXPECT_FALSE(*streamed != *original) << "stream";
+
+        const TaxReturn ret = returnOf(testDataOf(cls));
+        const TaxReturn fromBinary = returnFromBinary(returnToBinary(ret), QStringLiteral("r.t3r"));
+        const TaxReturn fromJson = returnFromJson(returnToJsonText(ret), QStringLiteral("r.json"));
+        ASSERT_EQ(fromBinary.size(), 1);
+        ASSERT_EQ(fromJson.size(), 1);
+        EXPECT_FALSE(*fromBinary.form(0) != *original) << "binary return file";
+        EXPECT_FALSE(*fromJson.form(0) != *original) << "JSON return file";
+    }
+}
+
+// A field's former name is no current field's name and reads into the field.
+TEST(FormCatalogue, FormerFieldNamesReadIntoTheCurrentFields)
+{
+    size_t formerNames = 0;
+    for (const FormClass& cls : standardClasses()) {
+        const auto original = testDataOf(cls);
+        formerNames += original->oldNames().size();
+        for (const auto& [current, former] : original->oldNames()) {
+            SCOPED_TRACE(cls.className.toStdString() + " " + former);
+            const CField* field = original->findField(current);
+            ASSERT_NE(field, nullptr);
+            EXPECT_EQ(original->findField(former), field);
+            for (const CField* f : original->fields())
+                EXPECT_STRNE(f->name(), former);
+
+            json doc = returnToJson(returnOf(testDataOf(cls)));
+            json& fields = doc["forms"][0]["fields"];
+            json renamed = json::object();
+            for (auto& [name, value] : fields.items())
+                renamed[name == current ? std::string(former) : name] = value;
+            fields = renamed;
+            const TaxReturn back = returnFromJson(doc.dump(), QStringLiteral("r.json"));
+            EXPECT_FALSE(*back.form(0) != *original);
+        }
+    }
+    EXPECT_GT(formerNames, 0u);
+}
+
 // Set TRUSTELLA_UPDATE_GOLDEN=1 to write the files anew; review the diff before committing.
 TEST(FormCatalogue, NetfileRecordsOfEachFormsTestDataMatchItsReviewedFile)
 {
     const bool update = qEnvironmentVariableIsSet("TRUSTELLA_UPDATE_GOLDEN");
-    for (const FormClass& cls : FormCatalogue::standard().classes()) {
+    for (const FormClass& cls : standardClasses()) {
         const QString path = QString::fromUtf8(kGoldenDir) + cls.jsonName + QStringLiteral(".txt");
         const QString records = netfileRecordsOfTestData(cls);
         QFile file(path);
@@ -50,7 +135,7 @@ TEST(FormCatalogue, NetfileRecordsOfEachFormsTestDataMatchItsReviewedFile)
 TEST(FormCatalogue, PageLinesAgreeWithTheLinesTheirFieldsDeclare)
 {
     auto& registry = PageDescriptionRegistry::instance();
-    for (const FormClass& cls : FormCatalogue::standard().classes()) {
+    for (const FormClass& cls : standardClasses()) {
         auto form = cls.create();
         const FormPageDescriptions* pages = registry.form(form->shortClassName());
         if (!pages)

@@ -2,7 +2,6 @@
 #include "framework/field.h"
 #include "framework/jsonhelpers.h"
 #include "framework/libfederal.h"
-#include "framework/naics_builtin_table.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -30,15 +29,6 @@ TEST(IndustryCodes, BuiltInTableFirstThenTheResourceReadOnce)
     }
     EXPECT_EQ(naicsResourceReadCount(), afterFirst);
     EXPECT_EQ(afterFirst, 1);
-}
-
-TEST(IndustryCodes, BuiltInTableHas268RowsStartingWithTheAdviceCodes)
-{
-    ASSERT_EQ(g_naicsBuiltinCount, 268);
-    EXPECT_STREQ(g_naicsBuiltinTable[0].code, "523999");
-    EXPECT_STREQ(g_naicsBuiltinTable[0].description, "Online financial and investment advice");
-    EXPECT_STREQ(g_naicsBuiltinTable[3].description, "Notary (Quebec Only)");
-    EXPECT_STREQ(g_naicsBuiltinTable[267].code, "115110");
     EXPECT_TRUE(CheckOldNAICS("523999"));
     EXPECT_FALSE(CheckOldNAICS("52399"));
     EXPECT_FALSE(CheckOldNAICS(nullptr));

@@ -37,18 +37,6 @@ TEST(FormCatalogue, JsonNamesDropOnlyTheTaxDataPrefix)
     EXPECT_EQ(jsonNameOfClass("CSlipData_T4AP"), QStringLiteral("CSlipData_T4AP"));
 }
 
-TEST(FormCatalogue, StandardClassesHaveUniqueNamesAndTitles)
-{
-    const auto& classes = FormCatalogue::standard().classes();
-    for (size_t i = 0; i < classes.size(); ++i) {
-        EXPECT_FALSE(classes[i].title.isEmpty()) << classes[i].className.toStdString();
-        const auto form = classes[i].create(0);
-        EXPECT_EQ(QString::fromLatin1(form->metaObject()->className()), classes[i].className);
-        for (size_t j = 0; j < i; ++j)
-            EXPECT_NE(classes[i].className, classes[j].className);
-    }
-}
-
 TEST(TaxReturn, NumbersFormsWithinTheirClass)
 {
     TaxReturn ret;

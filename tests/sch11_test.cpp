@@ -2,9 +2,10 @@
 // Quebec abatement and the political contribution credit.
 #include "taxcalc/sch11.h"
 
+#include "framework/year_figures.h"
+
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <vector>
 
 namespace {
@@ -21,87 +22,70 @@ std::vector<CFloatField*> allChartFields(TaxData_Sch11& s)
     return out;
 }
 
-TEST(Sch11Brackets, TableHoldsTheFiveFederalLevelsOnceHoweverManyForms)
+// Each base tax continues the previous bracket, so the tax has no jump; the
+// forms share one table of the year's brackets, built once.
+TEST(Sch11Brackets, BaseTaxesContinueThePreviousBracketAndTheTableIsBuiltOnce)
 {
-    TaxData_Sch11 first;
-    TaxData_Sch11 second;
-    { TaxData_Sch11 third; }
-    TaxData_Sch11::initTaxStairs();
-    const auto& levels = TaxData_Sch11::m_taxStairs.levels;
-    ASSERT_EQ(levels.size(), 5u);
-    const double expected[5][3] = {{0.00, 0.15, 0.00},
-                                   {55867.00, 0.205, 8380.05},
-                                   {111733.00, 0.26, 19832.58},
-                                   {173205.00, 0.29, 35815.30},
-                                   {246752.00, 0.33, 57143.93}};
-    for (size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(levels[i].threshold, expected[i][0]) << "level " << i + 1;
-        EXPECT_EQ(levels[i].rate, expected[i][1]) << "level " << i + 1;
-        EXPECT_EQ(levels[i].baseTax, expected[i][2]) << "level " << i + 1;
-    }
-    // Each base tax continues the previous bracket: the tax has no jump.
-    for (size_t i = 1; i < 5; ++i)
-        EXPECT_NEAR(levels[i].baseTax,
-                    levels[i - 1].baseTax + levels[i - 1].rate * (levels[i].threshold - levels[i - 1].threshold),
+    using year_figures::kFederalBrackets;
+    for (int i = 1; i < year_figures::kFederalBracketCount; ++i)
+        EXPECT_NEAR(kFederalBrackets[i].baseTax,
+                    kFederalBrackets[i - 1].baseTax +
+                        kFederalBrackets[i - 1].rate * (kFederalBrackets[i].threshold - kFederalBrackets[i - 1].threshold),
                     0.005)
             << "level " << i + 1;
+    TaxData_Sch11 first, second;
+    TaxData_Sch11::initTaxStairs();
+    EXPECT_EQ(TaxData_Sch11::m_taxStairs.levels.size(), size_t(year_figures::kFederalBracketCount));
+    EXPECT_EQ(first.chartField(3, 1), nullptr);
+    EXPECT_EQ(first.chartField(2, 6), nullptr);
 }
 
-struct GraduatedCase {
-    double income;
-    int column;
-    double excess;       // line 4
-    double taxOnExcess;  // line 6
-    double total;        // line 8 and line 10
-};
-
-void PrintTo(const GraduatedCase& c, std::ostream* os)
+// At and around every threshold: only the chosen column, and line 10, are filled.
+TEST(Sch11Graduated, FillsOnlyTheChosenColumnAndLine10)
 {
-    *os << "income " << c.income;
-}
-
-class Sch11Graduated : public ::testing::TestWithParam<GraduatedCase> {};
-
-TEST_P(Sch11Graduated, FillsOnlyTheChosenColumnAndLine10)
-{
-    const GraduatedCase& c = GetParam();
-    TaxData_Sch11 s;
-    // Leftovers of an earlier pass in every column and on line 9.
-    for (CFloatField* f : allChartFields(s))
-        *f = 123.45;
-    s.fld_line1 = 9.0;
-    s.fld_line9 = 9.0;
-    s.m_isGraduatedRate = true;
-    s.fld_taxinc = c.income;
-    s.CalculateToBasicFedTax();
-
-    for (int column = 1; column <= 5; ++column) {
-        const bool chosen = column == c.column;
-        SCOPED_TRACE(testing::Message() << "income " << c.income << " column " << column);
-        EXPECT_NEAR(*s.chartField(2, column), chosen ? c.income : 0.0, kTol);
-        EXPECT_NEAR(*s.chartField(4, column), chosen ? c.excess : 0.0, kTol);
-        EXPECT_NEAR(*s.chartField(6, column), chosen ? c.taxOnExcess : 0.0, kTol);
-        EXPECT_NEAR(*s.chartField(8, column), chosen ? c.total : 0.0, kTol);
+    const struct {
+        double income;
+        int column;
+        double excess;       // line 4
+        double taxOnExcess;  // line 6
+        double total;        // line 8 and line 10
+    } cases[] = {
+        {0.0, 1, 0.0, 0.0, 0.0},
+        {10000.0, 1, 10000.0, 1500.0, 1500.0},
+        {55867.0, 1, 55867.0, 8380.05, 8380.05},
+        {55868.0, 2, 1.0, 0.205, 8380.255},
+        {111733.0, 2, 55866.0, 11452.53, 19832.58},
+        {111734.0, 3, 1.0, 0.26, 19832.84},
+        {120000.0, 3, 8267.0, 2149.42, 21982.00},
+        {173205.0, 3, 61472.0, 15982.72, 35815.30},
+        {173206.0, 4, 1.0, 0.29, 35815.59},
+        {246752.0, 4, 73547.0, 21328.63, 57143.93},
+        {246753.0, 5, 1.0, 0.33, 57144.26},
+        {300000.0, 5, 53248.0, 17571.84, 74715.77},
+    };
+    for (const auto& c : cases) {
+        TaxData_Sch11 s;
+        // Leftovers of an earlier pass in every column and on line 9.
+        for (CFloatField* f : allChartFields(s))
+            *f = 123.45;
+        s.fld_line1 = 9.0;
+        s.fld_line9 = 9.0;
+        s.m_isGraduatedRate = true;
+        s.fld_taxinc = c.income;
+        s.CalculateToBasicFedTax();
+        for (int column = 1; column <= 5; ++column) {
+            const bool chosen = column == c.column;
+            SCOPED_TRACE(testing::Message() << "income " << c.income << " column " << column);
+            EXPECT_NEAR(*s.chartField(2, column), chosen ? c.income : 0.0, kTol);
+            EXPECT_NEAR(*s.chartField(4, column), chosen ? c.excess : 0.0, kTol);
+            EXPECT_NEAR(*s.chartField(6, column), chosen ? c.taxOnExcess : 0.0, kTol);
+            EXPECT_NEAR(*s.chartField(8, column), chosen ? c.total : 0.0, kTol);
+        }
+        EXPECT_NEAR(s.fld_11080, c.total, kTol) << c.income;
+        EXPECT_EQ(s.fld_line1.value(), 0.0);
+        EXPECT_EQ(s.fld_line9.value(), 0.0);
     }
-    EXPECT_NEAR(s.fld_11080, c.total, kTol);
-    EXPECT_EQ(s.fld_line1.value(), 0.0);
-    EXPECT_EQ(s.fld_line9.value(), 0.0);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    AtAndAroundEveryThreshold, Sch11Graduated,
-    ::testing::Values(GraduatedCase{0.0, 1, 0.0, 0.0, 0.0},
-                      GraduatedCase{10000.0, 1, 10000.0, 1500.0, 1500.0},
-                      GraduatedCase{55867.0, 1, 55867.0, 8380.05, 8380.05},
-                      GraduatedCase{55868.0, 2, 1.0, 0.205, 8380.255},
-                      GraduatedCase{111733.0, 2, 55866.0, 11452.53, 19832.58},
-                      GraduatedCase{111734.0, 3, 1.0, 0.26, 19832.84},
-                      GraduatedCase{120000.0, 3, 8267.0, 2149.42, 21982.00},
-                      GraduatedCase{173205.0, 3, 61472.0, 15982.72, 35815.30},
-                      GraduatedCase{173206.0, 4, 1.0, 0.29, 35815.59},
-                      GraduatedCase{246752.0, 4, 73547.0, 21328.63, 57143.93},
-                      GraduatedCase{246753.0, 5, 1.0, 0.33, 57144.26},
-                      GraduatedCase{300000.0, 5, 53248.0, 17571.84, 74715.77}));
 
 TEST(Sch11FlatRate, TaxesAllIncomeAt33PercentWithAnEmptyChart)
 {
@@ -167,60 +151,31 @@ void setUpDonationCase(TaxData_Sch11& s, double taxableIncome, double donationCr
     s.CalculateAfter_Sch11A_Donation();
 }
 
-TEST(Sch11Donations, CreditWithinTheRoomIsUsedWhole)
+TEST(Sch11Donations, CreditIsCutToTheRoomAndTheCarryoverReducesBasicTaxToZeroOnly)
 {
-    TaxData_Sch11 s;
-    setUpDonationCase(s, 10000.0, 500.0);
-    EXPECT_EQ(s.fld_Line16.value(), 500.0);
-    EXPECT_NEAR(s.fld_TotalCredit, 1045.455, kTol);
-    EXPECT_NEAR(s.fld_AfterCredit, 2254.545, kTol);
-    EXPECT_NEAR(s.fld_BasicTax, 2254.545, kTol);
-}
-
-TEST(Sch11Donations, CreditAboveTheRoomIsCutToIt)
-{
-    TaxData_Sch11 s;
-    setUpDonationCase(s, 10000.0, 3000.0);
-    EXPECT_NEAR(s.fld_Line16, 2754.545, kTol);
-    EXPECT_NEAR(s.fld_TotalCredit, 3300.0, kTol);
-    EXPECT_NEAR(s.fld_AfterCredit, 0.0, kTol);
-    EXPECT_NEAR(s.fld_BasicTax, 0.0, kTol);
-}
-
-TEST(Sch11Donations, CreditAboveTheRoomByLessThanTheToleranceIsNotCut)
-{
-    // 2,754.55 exceeds the room of 2,754.545 by half a tenth of a cent: not an
-    // excess, so line 17 shows the credit while line 18 uses only the room.
-    TaxData_Sch11 s;
-    setUpDonationCase(s, 10000.0, 2754.55);
-    EXPECT_EQ(s.fld_Line16.value(), 2754.55);
-    EXPECT_NEAR(s.fld_TotalCredit, 3300.0, kTol);
-    EXPECT_NEAR(s.fld_BasicTax, 0.0, kTol);
-}
-
-TEST(Sch11Donations, DividendCreditAboveLine13LeavesNoDonationsCreditAndANegativeLine19)
-{
-    TaxData_Sch11 s;
-    setUpDonationCase(s, 1000.0, 100.0);  // line 13 = 330 < 545.455
-    EXPECT_EQ(s.fld_Line16.value(), 0.0);
-    EXPECT_NEAR(s.fld_TotalCredit, 545.455, kTol);
-    EXPECT_NEAR(s.fld_AfterCredit, -215.455, kTol);
-    EXPECT_EQ(s.fld_BasicTax.value(), 0.0);
-}
-
-TEST(Sch11Donations, MinimumTaxCarryoverReducesBasicTaxDownToZeroOnly)
-{
-    struct Case {
-        double carryover;
-        double basicTax;
+    const struct {
+        const char* what;
+        double income, donation, carryover, line16, totalCredit, afterCredit, basicTax;
+    } cases[] = {
+        {"within the room", 10000.0, 500.0, 0.0, 500.0, 1045.455, 2254.545, 2254.545},
+        {"above the room", 10000.0, 3000.0, 0.0, 2754.545, 3300.0, 0.0, 0.0},
+        // Above the room by half a tenth of a cent: line 17 shows the credit, line 18 uses only the room.
+        {"above by less than the tolerance", 10000.0, 2754.55, 0.0, 2754.55, 3300.0, 0.0, 0.0},
+        {"dividend credit above line 13", 1000.0, 100.0, 0.0, 0.0, 545.455, -215.455, 0.0},
+        {"carryover", 10000.0, 500.0, 1000.0, 500.0, 1045.455, 2254.545, 1254.545},
+        {"carryover equal to the tax", 10000.0, 500.0, 2254.545, 500.0, 1045.455, 2254.545, 0.0},
+        {"carryover above the tax", 10000.0, 500.0, 3000.0, 500.0, 1045.455, 2254.545, 0.0},
     };
-    for (const Case& c : {Case{0.0, 2254.545}, Case{1000.0, 1254.545}, Case{2254.545, 0.0}, Case{3000.0, 0.0}}) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         TaxData_Sch11 s;
         s.fld_11130 = c.carryover;
-        setUpDonationCase(s, 10000.0, 500.0);
-        EXPECT_NEAR(s.fld_AfterCredit, 2254.545, kTol) << c.carryover;
-        EXPECT_NEAR(s.fld_BasicTax, c.basicTax, kTol) << c.carryover;
-        EXPECT_GE(s.fld_BasicTax.value(), 0.0) << c.carryover;
+        setUpDonationCase(s, c.income, c.donation);
+        EXPECT_NEAR(s.fld_Line16, c.line16, kTol);
+        EXPECT_NEAR(s.fld_TotalCredit, c.totalCredit, kTol);
+        EXPECT_NEAR(s.fld_AfterCredit, c.afterCredit, kTol);
+        EXPECT_NEAR(s.fld_BasicTax, c.basicTax, kTol);
+        EXPECT_GE(s.fld_BasicTax.value(), 0.0);
     }
 }
 
@@ -347,47 +302,6 @@ TEST(Sch11Chain, GraduatedQuebecEstateFromTaxableIncomeToTaxPayable)
         EXPECT_NEAR(s.fld_11190, 300.0, kTol);
         EXPECT_NEAR(s.fld_FedTaxPayable, 17700.0, 1e-8);
     }
-}
-
-TEST(Sch11Form, TypeFieldsLineNumbersAndEntryFlags)
-{
-    TaxData_Sch11 s;
-    EXPECT_EQ(s.formType(), 24);
-    EXPECT_EQ(s.fieldCount(), 55);
-    EXPECT_STREQ(s.fields().front()->name(), "fld_taxinc");
-    EXPECT_STREQ(s.fields()[1]->name(), "fld_33_1");
-    EXPECT_STREQ(s.fields()[6]->name(), "fld_35_1");
-    EXPECT_STREQ(s.fields()[21]->name(), "fld_line1");
-    EXPECT_STREQ(s.fields().back()->name(), "fld_RefQCAbatement");
-
-    // Fields carrying a CRA line number (the Netfile record codes).
-    int withLine = 0;
-    for (const CField* f : s.fields())
-        if (f->lineNum() != 0) {
-            ++withLine;
-            EXPECT_EQ(QString::fromLatin1(f->name()), QStringLiteral("fld_%1").arg(f->lineNum()));
-        }
-    EXPECT_EQ(withLine, 16);
-
-    // Lines 10 to 12B are entered (first flag set); other totals are computed.
-    for (CFloatField* f : {&s.fld_11080, &s.fld_11100, &s.fld_11101, &s.fld_11102}) {
-        EXPECT_TRUE(f->isInput()) << f->name();
-        EXPECT_FALSE(f->isComputed()) << f->name();
-    }
-    for (CFloatField* f : {&s.fld_taxinc, &s.fld_11110, &s.fld_BasicTax, &s.fld_RefQCAbatement}) {
-        EXPECT_FALSE(f->isInput()) << f->name();
-        EXPECT_TRUE(f->isComputed()) << f->name();
-    }
-    EXPECT_FALSE(s.fld_11191.isComputed());
-    EXPECT_FALSE(s.m_isGraduatedRate);
-    EXPECT_FALSE(s.m_skipFlatRateTax);
-    EXPECT_EQ(s.m_donationCredit, 0.0);
-
-    std::list<CString> messages;
-    EXPECT_EQ(s.Validate(0, messages), 0);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(s.chartField(3, 1), nullptr);
-    EXPECT_EQ(s.chartField(2, 6), nullptr);
 }
 
 }  // namespace

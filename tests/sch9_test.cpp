@@ -214,44 +214,7 @@ TEST(Sch9AutoAllocation, WithoutAReturnKeepsTheReturnLinesAndStoresTheSlipSums)
     EXPECT_EQ(s.fld_9261.value(), 16384.0);
     EXPECT_EQ(s.fld_9491.value(), 131072.0);
     EXPECT_EQ(s.fld_9251.value(), 2047.0);
-    EXPECT_EQ(s.fld_9341.value(), 2055.0);
-    EXPECT_EQ(s.fld_9241.value(), 1009.0);
-    EXPECT_EQ(s.fld_9331.value(), 1017.0);
     EXPECT_EQ(s.fld_9551.value(), 1023.0);
-}
-
-TEST(Sch9Form, TypeFieldNumbersAndKinds)
-{
-    TaxData_Sch9 s;
-    EXPECT_EQ(s.formType(), 28);
-    ASSERT_EQ(s.fieldCount(), 94);
-    EXPECT_STREQ(s.fields().front()->name(), "fld_9001");
-    EXPECT_STREQ(s.fields()[7]->name(), "fld_ws_bAutoAlloc");
-    EXPECT_STREQ(s.fields()[28]->name(), "fld_total_A_resident");
-    EXPECT_STREQ(s.fields()[71]->name(), "fld_overwrite_9511");
-    EXPECT_STREQ(s.fields().back()->name(), "fld_29372");
-
-    // Every numbered field is named after its number; the rest carry none.
-    for (const CField* f : s.fields()) {
-        if (f->lineNum() != 0)
-            EXPECT_EQ(QString::fromLatin1(f->name()), QStringLiteral("fld_%1").arg(f->lineNum()));
-        else
-            EXPECT_FALSE(QString::fromLatin1(f->name()).at(4).isDigit()) << f->name();
-    }
-    for (CIntField* q : {&s.fld_9005, &s.fld_9006, &s.fld_9007}) {
-        EXPECT_EQ(q->value(), -1) << q->name();
-        EXPECT_EQ(q->kind(), FIELD_INT) << q->name();
-    }
-    for (CFloatField* t : {&s.fld_total_A_resident, &s.fld_total_A_nonresident, &s.fld_total_A_elect})
-        EXPECT_TRUE(t->isComputed()) << t->name();
-    for (CFloatField* f : {&s.fld_9401, &s.fld_9413, &s.fld_9551, &s.fld_9553}) {
-        EXPECT_FALSE(f->isComputed()) << f->name();
-        EXPECT_FALSE(f->isInput()) << f->name();
-    }
-    EXPECT_EQ(s.m_t3Ret, nullptr);
-    std::list<CString> messages;
-    EXPECT_EQ(s.Validate(0, messages), 0);
-    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

@@ -19,22 +19,6 @@ TEST(T3RetResult, TextShowsTheFourTotalsWithTwoDecimals)
     EXPECT_EQ(text, "total income (12345.60), net income (-250.00), total payable (0.10), due/refund=(-1040.00)");
 }
 
-TEST(T3RetResult, BaseOfAReturnTypeWithoutResult)
-{
-    TaxData_T3Base base(4);
-    CString text = "old";
-    EXPECT_FALSE(base.getTaxReturnResult(text));
-    EXPECT_EQ(text, "not implemented");
-    CString name;
-    EXPECT_TRUE(base.getName(name));
-    EXPECT_EQ(name, "_unamed");
-    EXPECT_EQ(base.returnFormType(), 4);
-    EXPECT_EQ(base.getBalOrDue(), 0.0);
-    std::list<CString> messages;
-    EXPECT_EQ(base.Validate(0, messages), 0);
-    EXPECT_TRUE(messages.empty());
-}
-
 TEST(T3RetResult, RefundCodes)
 {
     const struct {
@@ -50,42 +34,31 @@ TEST(T3RetResult, RefundCodes)
     }
 }
 
-class T3RetFilingStatus : public ::testing::Test {
-protected:
-    void SetUp() override { setCurrentDateTimeForTesting(QDateTime(QDate(2025, 4, 2), QTime(9, 30, 5))); }
-    void TearDown() override { setCurrentDateTimeForTesting(QDateTime()); }
-    TaxData_T3Ret r;
-};
-
-TEST_F(T3RetFilingStatus, FirstStatusIsRecordedWithTheCurrentTime)
+// A recorded status is replaced only by status 1, an unfiled (0 or -1) one by
+// any; the date text is taken in any case, the current time with a new status.
+TEST(T3RetFilingStatus, RecordedStatusIsOnlyReplacedByStatus1)
 {
+    setCurrentDateTimeForTesting(QDateTime(QDate(2025, 4, 2), QTime(9, 30, 5)));
+    TaxData_T3Ret r;
     EXPECT_EQ(r.setCIFStatus(2, "2025-04-01", "CONF1"), 2);
     EXPECT_EQ(r.fld_ws_FileStatus.value(), 2);
     EXPECT_EQ(r.fld_ws_ConfirmCode.value(), "CONF1");
     EXPECT_EQ(r.fld_ws_FileDate.value(), "2025-04-02 09:30:05");
-}
 
-TEST_F(T3RetFilingStatus, RecordedStatusIsOnlyReplacedByStatus1)
-{
-    r.setCIFStatus(1, "d0", "FIRST");
-    EXPECT_EQ(r.setCIFStatus(2, "2025-04-03", "SECOND"), 2);
-    EXPECT_EQ(r.fld_ws_FileStatus.value(), 1);
-    EXPECT_EQ(r.fld_ws_ConfirmCode.value(), "FIRST");
-    EXPECT_EQ(r.fld_ws_FileDate.value(), "2025-04-03");  // the date text is taken in any case
+    EXPECT_EQ(r.setCIFStatus(3, "2025-04-03", "SECOND"), 3);
+    EXPECT_EQ(r.fld_ws_FileStatus.value(), 2);
+    EXPECT_EQ(r.fld_ws_ConfirmCode.value(), "CONF1");
+    EXPECT_EQ(r.fld_ws_FileDate.value(), "2025-04-03");
 
     setCurrentDateTimeForTesting(QDateTime(QDate(2025, 5, 6), QTime(7, 8, 9)));
     r.setCIFStatus(1, "x", "THIRD");
     EXPECT_EQ(r.fld_ws_FileStatus.value(), 1);
     EXPECT_EQ(r.fld_ws_ConfirmCode.value(), "THIRD");
     EXPECT_EQ(r.fld_ws_FileDate.value(), "2025-05-06 07:08:09");
-}
+    setCurrentDateTimeForTesting(QDateTime());
 
-TEST_F(T3RetFilingStatus, StatusZeroOrUnfiledIsReplacedByAnyStatus)
-{
     r.fld_ws_FileStatus = 0;
     r.setCIFStatus(3, "", "AMEND");
-    EXPECT_EQ(r.fld_ws_FileStatus.value(), 3);
-    r.setCIFStatus(2, "", "AGAIN");
     EXPECT_EQ(r.fld_ws_FileStatus.value(), 3);
     EXPECT_EQ(r.fld_ws_ConfirmCode.value(), "AMEND");
 }
