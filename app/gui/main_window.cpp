@@ -2,6 +2,7 @@
 
 #include "app/gui/form_view.h"
 #include "app/gui/messages_panel.h"
+#include "host/copy_rules.h"
 #include "host/filing_output.h"
 #include "host/return_error.h"
 #include "host/return_file.h"
@@ -39,6 +40,14 @@ MainWindow::MainWindow(QWidget* parent)
                     : QFileDialog::getOpenFileName(this, caption, QString(), filter);
     };
     showError = [this](const QString& message) { QMessageBox::critical(this, tr("Trustella"), message); };
+
+    // The fields the calculation fills from another form are shown read-only, with their source.
+    m_formView->setEngineFilledQuery([this](const CTaxData_Form& form) {
+        EngineFilledFields fields;
+        for (const EngineFilledField& f : engineFilledFields(m_session.taxReturn(), form))
+            fields.append({f.field, f.comesFrom});
+        return fields;
+    });
 
     m_tree->setObjectName(QStringLiteral("formTree"));
     m_tree->setHeaderLabel(tr("Forms of the return"));
