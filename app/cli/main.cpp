@@ -44,6 +44,10 @@ int main(int argc, char** argv)
         printOut(overviewText());
         return kExitOk;
     }
+    if (args[0] == QLatin1String("--version")) {
+        printOut(QStringLiteral("trustella %1\n").arg(QLatin1String(TRUSTELLA_VERSION)));
+        return kExitOk;
+    }
     const Command* command = findCommand(args[0]);
     if (!command) {
         printErr(QStringLiteral("trustella: unknown command \"%1\"\nRun 'trustella --help' for the list.\n").arg(args[0]));

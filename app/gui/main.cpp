@@ -8,8 +8,35 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+const char* const kUsage =
+    "Usage: trustella-gui [RETURN]\n"
+    "       trustella-gui --screenshot DIR RETURN\n"
+    "\n"
+    "Opens the preparer's window, with RETURN (a .t3r or .json return file) when given.\n"
+    "\n"
+    "Options:\n"
+    "  --screenshot DIR RETURN  calculate RETURN and write every page of its forms to DIR as PNG\n"
+    "                           files, without a window\n"
+    "  -h, --help               print this help and exit\n"
+    "  --version                print the version and exit\n";
+}  // namespace
+
 int main(int argc, char** argv)
 {
+    // Answered before Qt starts, so that they need no display.
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("trustella-gui %s\n", TRUSTELLA_VERSION);
+        return 0;
+    }
+    if (argc >= 2 && argv[1][0] == '-' && std::strcmp(argv[1], "--screenshot") != 0) {
+        std::fprintf(stderr, "trustella-gui: unknown option %s\n%s", argv[1], kUsage);
+        return 2;
+    }
     const bool screenshots = argc >= 2 && std::strcmp(argv[1], "--screenshot") == 0;
     if (screenshots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -18,7 +45,7 @@ int main(int argc, char** argv)
 
     if (screenshots) {
         if (argc != 4) {
-            std::fprintf(stderr, "usage: trustella-gui --screenshot DIR FILE\n");
+            std::fprintf(stderr, "usage: trustella-gui --screenshot DIR RETURN\n");
             return 2;
         }
         QString error;

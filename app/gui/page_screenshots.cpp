@@ -2,6 +2,7 @@
 
 #include "framework/described_page.h"
 #include "host/calc_engine.h"
+#include "host/copy_rules.h"
 #include "host/return_file.h"
 
 #include <QDir>
@@ -32,8 +33,12 @@ QStringList writePageScreenshots(const QString& directory, const QString& return
         CTaxData_Form* form = ret.form(i);
         QList<BaseTaxPage*> pages;
         form->getUIPages(pages, nullptr);
+        const std::vector<EngineFilledField> filled = engineFilledFields(ret, *form);
         for (int p = 0; p < pages.size(); ++p) {
             BaseTaxPage* page = pages[p];
+            // As the window shows them: the fields the engine fills are read-only.
+            for (const EngineFilledField& f : filled)
+                page->setEngineFilled(f.field, f.comesFrom);
             page->resize(kPageWidth, 800);
             const QString name = QStringLiteral("%1-%2-%3-%4.png")
                                      .arg(i + 1, 2, 10, QLatin1Char('0'))

@@ -5,6 +5,17 @@ source "$(dirname "$0")/lib.bash" "$@"
 run --help
 expect_rc 0
 expect_out_has "Usage: trustella COMMAND"
+run --version
+expect_rc 0
+[[ "$out" =~ ^trustella\ [0-9]+\.[0-9]+ ]] || fail "--version"
+# The window's program answers both without a display.
+gui="$(dirname "$bin")/trustella-gui"
+if [ -x "$gui" ]; then
+    out=$(env -u QT_QPA_PLATFORM DISPLAY= "$gui" --help) || fail "trustella-gui --help: exit code"
+    [[ "$out" == "Usage: trustella-gui"* ]] || fail "trustella-gui --help: usage"
+    out=$(env -u QT_QPA_PLATFORM DISPLAY= "$gui" --version) || fail "trustella-gui --version: exit code"
+    [[ "$out" =~ ^trustella-gui\ [0-9]+\.[0-9]+ ]] || fail "trustella-gui --version"
+fi
 for c in calc check netfile efile rollover convert new forms fields pages java; do
     run "$c" --help
     expect_rc 0
