@@ -11,12 +11,22 @@ std::vector<CTaxData_Form*> TaxReturn::formPointers() const
     return out;
 }
 
-CTaxData_Form* TaxReturn::first(const QMetaObject& cls) const
+const std::vector<CTaxData_Form*>& TaxReturn::formsOfClass(const QMetaObject& cls) const
 {
+    const auto found = m_byClass.find(&cls);
+    if (found != m_byClass.end())
+        return found->second;
+    std::vector<CTaxData_Form*>& forms = m_byClass[&cls];
     for (const auto& f : m_forms)
         if (f->metaObject()->inherits(&cls))
-            return f.get();
-    return nullptr;
+            forms.push_back(f.get());
+    return forms;
+}
+
+CTaxData_Form* TaxReturn::first(const QMetaObject& cls) const
+{
+    const std::vector<CTaxData_Form*>& forms = formsOfClass(cls);
+    return forms.empty() ? nullptr : forms.front();
 }
 
 int TaxReturn::indexOf(const CTaxData_Form* form) const
@@ -30,6 +40,7 @@ int TaxReturn::indexOf(const CTaxData_Form* form) const
 CTaxData_Form* TaxReturn::add(std::unique_ptr<CTaxData_Form> form)
 {
     form->setSeqNum(++m_countByClass[form->metaObject()]);
+    m_byClass.clear();
     m_forms.push_back(std::move(form));
     return m_forms.back().get();
 }
@@ -38,6 +49,7 @@ std::unique_ptr<CTaxData_Form> TaxReturn::remove(int index)
 {
     std::unique_ptr<CTaxData_Form> removed = std::move(m_forms[size_t(index)]);
     m_forms.erase(m_forms.begin() + index);
+    m_byClass.clear();
     renumber();
     return removed;
 }

@@ -5,7 +5,9 @@
 #include "framework/form.h"
 
 #include <map>
+#include <unordered_map>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 class TaxReturn {
@@ -14,7 +16,7 @@ public:
 
     TaxReturn() = default;
     TaxReturn(TaxReturn&&) = default;
-    TaxReturn& operator=(TaxReturn&&) = default;
+    TaxReturn& operator=(TaxReturn&&) = default;  // the lookups move with the forms they point to
 
     const FormList& forms() const { return m_forms; }
     int size() const { return int(m_forms.size()); }
@@ -36,29 +38,41 @@ public:
     template <class Form>
     Form* first() const
     {
-        for (const auto& f : m_forms)
-            if (auto* match = dynamic_cast<Form*>(f.get()))
-                return match;
-        return nullptr;
+        static_assert(declaresQObject<Form>(), "a form class declares Q_OBJECT: its forms are found by its class");
+        return static_cast<Form*>(first(Form::staticMetaObject));
     }
     // The first form of the class `cls` (or of a class derived from it), or nullptr.
     CTaxData_Form* first(const QMetaObject& cls) const;
-    // Every form of a class, in list order.
+    // Every form of a class (or of a class derived from it), in list order.
     template <class Form>
     std::vector<Form*> all() const
     {
+        static_assert(declaresQObject<Form>(), "a form class declares Q_OBJECT: its forms are found by its class");
+        const std::vector<CTaxData_Form*>& forms = formsOfClass(Form::staticMetaObject);
         std::vector<Form*> out;
-        for (const auto& f : m_forms)
-            if (auto* match = dynamic_cast<Form*>(f.get()))
-                out.push_back(match);
+        out.reserve(forms.size());
+        for (CTaxData_Form* f : forms)
+            out.push_back(static_cast<Form*>(f));
         return out;
     }
+    // The same, as the base class: no copy.
+    const std::vector<CTaxData_Form*>& formsOfClass(const QMetaObject& cls) const;
 
 private:
+    template <class Form>
+    static constexpr bool declaresQObject()
+    {
+        return std::is_same_v<decltype(&Form::qt_metacast), void* (Form::*)(const char*)>;
+    }
+
     FormList m_forms;
     // Forms of each class in the list, so that adding to a return of
     // thousands of slips stays linear.
     std::map<const QMetaObject*, int> m_countByClass;
+    // The forms of each class asked for, found once per change of the list:
+    // every calculation step looks its forms up, and a return of thousands
+    // of slips must not be scanned by each step that finds none.
+    mutable std::unordered_map<const QMetaObject*, std::vector<CTaxData_Form*>> m_byClass;
 };
 
 // The first amount or percentage field of `form` that holds NaN or an
