@@ -103,14 +103,14 @@ json memoIndicators(const T& r)
     };
 }
 
-json trustIdentifier(const T& r)
+json trustIdentifier(const TrustIdentification& trust)
 {
     json out = json::object();
-    out["countryOfResidence"] = jsonCountry(r.fld_trust_icountry);
-    if (isCanProv(r.fld_trust_iprov))
-        out["provinceOfResidence"] = jsonProvince(r.fld_trust_iprov);
-    out["trustName"] = r.fld_trust_name.trimmed().toStdString();
-    out["trustAccountNumber"] = r.fld_trust_num.trimmed().toStdString();
+    out["countryOfResidence"] = jsonCountry(trust.country);
+    if (isCanProv(trust.province))
+        out["provinceOfResidence"] = jsonProvince(trust.province);
+    out["trustName"] = trust.name.trimmed().toStdString();
+    out["trustAccountNumber"] = trust.accountNumber.trimmed().toStdString();
     return out;
 }
 
@@ -210,7 +210,7 @@ int TaxData_T3Ret::writeJsonMainPart1(json& doc)
     }
 
     json identification = json::object();
-    identification["trustIdentifier"] = trustIdentifier(*this);
+    identification["trustIdentifier"] = trustIdentifier(m_trust);
     writeJsonPrimaryTrustee(identification);
     identification["trustResidencyInformation"] = residencyInformation(*this);
     if (fld_is_aboriginal == 0) {

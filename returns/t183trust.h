@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/address_fields.h"
+#include "framework/trust_identification.h"
 #include "framework/form.h"
 
 #include <nlohmann/json_fwd.hpp>
@@ -53,6 +54,7 @@ public:
     FLD(CIntField, fld_country, 0, 0, 0x10000);
     FLD(CStringField, fld_postcode, 0, "", 20, 0x10000);
     // The trustee's address, filled by the return being filed.
+    TrustIdentification m_trust{fld_trust_name, fld_TN, fld_trust_prov, fld_trust_country};
     AddressFields m_address{fld_addr, fld_city, fld_prov, fld_country, fld_postcode, fld_phone};
     // 0 T3 return, 1 T3-RCA, 2 T3ATH-IND, 5 T3M, 9 T3S
     FLD(CIntField, fld_t3_type, -1, 0x10000);

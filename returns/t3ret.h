@@ -10,6 +10,7 @@
 #pragma once
 
 #include "framework/address_fields.h"
+#include "framework/trust_identification.h"
 #include "returns/t3base.h"
 
 class TaxData_T3Ret : public TaxData_T3Base {
@@ -100,6 +101,7 @@ public:
     FLD(CIntField, fld_mail_icountry, 0, 0, 0x10000);
     FLD(CStringField, fld_mail_postcode, 0, "", 10, 0x10000);
     // The address groups of the fields above.
+    TrustIdentification m_trust{fld_trust_name, fld_trust_num, fld_trust_iprov, fld_trust_icountry};
     AddressFields m_indvAddress{fld_indv_addr,    fld_indv_city,     fld_indv_prov,
                                 fld_indv_country, fld_indv_postcode, fld_indv_phone};
     AddressFields m_trusteeAddress{fld_trustee_addr,    fld_trustee_city,     fld_trustee_prov,

@@ -22,10 +22,7 @@ int TaxData_T3Ret::updateT183Trust(TaxData_T183Trust* t183)
         return 0;
     TaxData_T3Base::updateT183Trust(t183);
 
-    t183->fld_trust_prov = fld_trust_iprov.value();
-    t183->fld_trust_country = fld_trust_icountry.value();
-    t183->fld_trust_name.setClipped(fld_trust_name.value());
-    t183->fld_TN.setClipped(fld_trust_num.value());
+    t183->m_trust.copyFrom(m_trust);
     t183->fld_bFirstTime = fld_first_year == 0;
 
     if (fld_bTrusteeIsPerson != 0)
