@@ -30,6 +30,8 @@ QString figureText(const QString& name, const QString& format)
         return percent(kSurtaxRate);
     if (name == QLatin1String("quebecAbatementRate"))
         return percent(kQuebecAbatementRate);
+    if (name == QLatin1String("t2000Rate"))
+        return percent(kT2000AgreementRate);
     static const QRegularExpression bracket(QStringLiteral("^bracket(\\d+)\\.(threshold|rate|baseTax)$"));
     const QRegularExpressionMatch m = bracket.match(name);
     if (m.hasMatch()) {

@@ -61,6 +61,9 @@ constexpr double kNonEligibleCreditRate = 0.090301;
 constexpr double kEligibleGrossUp = 1.38;
 constexpr double kEligibleCreditRate = 0.150198;
 
+// Form T2000: tax on agreements to acquire shares, per agreement (columns I, J, K).
+constexpr double kT2000AgreementRate = 0.01;
+
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:

@@ -6,6 +6,7 @@ FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
 FormCalculation t183Calculation();
 FormCalculation taxNoteCalculation();
+FormCalculation t2000Calculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -15,6 +16,7 @@ const std::vector<FormCalculation>& formCalculations()
         sch11Calculation(),
         t183Calculation(),
         taxNoteCalculation(),
+        t2000Calculation(),
     };
     return forms;
 }

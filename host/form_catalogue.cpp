@@ -5,6 +5,7 @@
 #include "returns/taxnote.h"
 #include "schedules/sch9.h"
 #include "taxcalc/sch11.h"
+#include "taxcalc/t2000.h"
 
 const FormCatalogue& FormCatalogue::standard()
 {
@@ -15,6 +16,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
         plainForm<TaxData_TaxNote>("Tax note"),
+        plainForm<TaxData_T2000>("T2000 - Calculation of Tax on Agreements to Acquire Shares"),
     });
     return catalogue;
 }
