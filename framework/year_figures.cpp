@@ -32,6 +32,8 @@ QString figureText(const QString& name, const QString& format)
         return percent(kQuebecAbatementRate);
     if (name == QLatin1String("t2000Rate"))
         return percent(kT2000AgreementRate);
+    if (name == QLatin1String("siftRate"))
+        return percent(kSiftTaxableIncomeRate);
     static const QRegularExpression bracket(QStringLiteral("^bracket(\\d+)\\.(threshold|rate|baseTax)$"));
     const QRegularExpressionMatch m = bracket.match(name);
     if (m.hasMatch()) {

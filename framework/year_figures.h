@@ -64,6 +64,9 @@ constexpr double kEligibleCreditRate = 0.150198;
 // Form T2000: tax on agreements to acquire shares, per agreement (columns I, J, K).
 constexpr double kT2000AgreementRate = 0.01;
 
+// SIFT trust charts: tax on taxable income other than taxable SIFT distributions (chart 2 line A).
+constexpr double kSiftTaxableIncomeRate = 0.33;
+
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:
@@ -71,6 +74,6 @@ constexpr double kT2000AgreementRate = 0.01;
 //   {bracketN.threshold}      "55,867.00"   (N from 1; {bracketN.threshold:whole} "55,867")
 //   {bracketN.baseTax}        "8,380.05"
 //   {bracketN.rate}           "20.5%"
-//   {flatRate}, {surtaxRate}, {quebecAbatementRate}   "33%" ...
+//   {flatRate}, {surtaxRate}, {quebecAbatementRate}, {t2000Rate}, {siftRate}   "33%" ...
 // An unknown name is left as it is (and named in `unknown` when given).
 QString expandYearFigures(const QString& text, QStringList* unknown = nullptr);

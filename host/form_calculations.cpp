@@ -7,6 +7,7 @@ FormCalculation sch11Calculation();
 FormCalculation t183Calculation();
 FormCalculation taxNoteCalculation();
 FormCalculation t2000Calculation();
+FormCalculation siftCalculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -17,6 +18,7 @@ const std::vector<FormCalculation>& formCalculations()
         t183Calculation(),
         taxNoteCalculation(),
         t2000Calculation(),
+        siftCalculation(),
     };
     return forms;
 }

@@ -4,6 +4,7 @@
 #include "returns/t3ret.h"
 #include "returns/taxnote.h"
 #include "schedules/sch9.h"
+#include "taxcalc/chrts_sift.h"
 #include "taxcalc/sch11.h"
 #include "taxcalc/t2000.h"
 
@@ -17,6 +18,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
         plainForm<TaxData_TaxNote>("Tax note"),
         plainForm<TaxData_T2000>("T2000 - Calculation of Tax on Agreements to Acquire Shares"),
+        plainForm<TaxData_CHRTS_SIFT>("SIFT trust charts"),
     });
     return catalogue;
 }

@@ -4,6 +4,7 @@
 #include "host/form_calculations.h"
 #include "host/trust_jurisdiction.h"
 #include "returns/t3ret.h"
+#include "taxcalc/chrts_sift.h"
 #include "taxcalc/sch11.h"
 
 namespace {
@@ -18,6 +19,8 @@ void toBasicFederalTax(CalcPass& pass)
     sch11->m_isGraduatedRate = t3 && t3->isGREorQDT();
     sch11->setProvince(t3 ? trustJurisdiction(*t3) : PROV_NONE);
     sch11->m_donationCredit = 0.0;  // Schedule 11A line 30, once that schedule exists
+    // A SIFT trust's line 10 is the SIFT charts' tax, in place of line 9.
+    sch11->m_skipFlatRateTax = !sch11->m_isGraduatedRate && pass.ret.first<TaxData_CHRTS_SIFT>();
     sch11->CalculateToBasicFedTax();
 }
 
@@ -30,6 +33,7 @@ void onSch11(CalcPass& pass)
 
 using T3 = TaxData_T3Ret;
 using S11 = TaxData_Sch11;
+using SIFT = TaxData_CHRTS_SIFT;
 }  // namespace
 
 FormCalculation sch11Calculation()
@@ -44,6 +48,7 @@ FormCalculation sch11Calculation()
         },
         {
             copyField<T3, S11>({6, 4}, "fld_taxinc", "fld_taxinc", "T3 return line 56"),
+            copyField<SIFT, S11>({6, 4}, "fld_11080", "fld_11080", "SIFT chart 2"),
             copyField<S11, T3>({8, 1}, "fld_FedTaxPayable", "fld_fed_tax", "Schedule 11 line 34"),
             copyField<S11, T3>({8, 1}, "fld_RefQCAbatement", "fld_ref_qc_abatement", "Schedule 11 line 35"),
         },
