@@ -8,6 +8,7 @@ FormCalculation t183Calculation();
 FormCalculation taxNoteCalculation();
 FormCalculation t2000Calculation();
 FormCalculation siftCalculation();
+FormCalculation foreignTaxCreditCalculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -19,6 +20,7 @@ const std::vector<FormCalculation>& formCalculations()
         taxNoteCalculation(),
         t2000Calculation(),
         siftCalculation(),
+        foreignTaxCreditCalculation(),
     };
     return forms;
 }

@@ -5,6 +5,7 @@
 #include "returns/taxnote.h"
 #include "schedules/sch9.h"
 #include "taxcalc/chrts_sift.h"
+#include "taxcalc/foreigntaxcredit.h"
 #include "taxcalc/sch11.h"
 #include "taxcalc/t2000.h"
 
@@ -19,6 +20,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_TaxNote>("Tax note"),
         plainForm<TaxData_T2000>("T2000 - Calculation of Tax on Agreements to Acquire Shares"),
         plainForm<TaxData_CHRTS_SIFT>("SIFT trust charts"),
+        plainForm<TaxData_ForeignTaxCredit>("T3 FFT - Foreign Tax Credits"),
     });
     return catalogue;
 }
