@@ -34,6 +34,22 @@ QString figureText(const QString& name, const QString& format)
         return percent(kT2000AgreementRate);
     if (name == QLatin1String("siftRate"))
         return percent(kSiftTaxableIncomeRate);
+    static const struct T184Figure {
+        const char* name;
+        double rate;
+    } kT184Figures[] = {
+        {"t184Rate", kT184TaxRate},
+        {"t184RefundRate", kT184RefundRate},
+        {"t184OntarioRate", kT184OntarioRate},
+        {"t184OntarioRefundRate", kT184OntarioRefundRate},
+        {"t184ManitobaRate", kT184ManitobaRate},
+        {"t184ManitobaRefundRate", kT184ManitobaRefundRate},
+        {"t184AlbertaRate", kT184AlbertaRate},
+        {"t184AlbertaRefundRate", kT184AlbertaRefundRate},
+    };
+    for (const auto& figure : kT184Figures)
+        if (name == QLatin1String(figure.name))
+            return percent(figure.rate);
     static const QRegularExpression bracket(QStringLiteral("^bracket(\\d+)\\.(threshold|rate|baseTax)$"));
     const QRegularExpressionMatch m = bracket.match(name);
     if (m.hasMatch()) {

@@ -9,6 +9,7 @@ FormCalculation taxNoteCalculation();
 FormCalculation t2000Calculation();
 FormCalculation siftCalculation();
 FormCalculation foreignTaxCreditCalculation();
+FormCalculation t184Calculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -21,6 +22,7 @@ const std::vector<FormCalculation>& formCalculations()
         t2000Calculation(),
         siftCalculation(),
         foreignTaxCreditCalculation(),
+        t184Calculation(),
     };
     return forms;
 }

@@ -7,6 +7,7 @@
 #include "taxcalc/chrts_sift.h"
 #include "taxcalc/foreigntaxcredit.h"
 #include "taxcalc/sch11.h"
+#include "taxcalc/t184.h"
 #include "taxcalc/t2000.h"
 
 const FormCatalogue& FormCatalogue::standard()
@@ -21,6 +22,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_T2000>("T2000 - Calculation of Tax on Agreements to Acquire Shares"),
         plainForm<TaxData_CHRTS_SIFT>("SIFT trust charts"),
         plainForm<TaxData_ForeignTaxCredit>("T3 FFT - Foreign Tax Credits"),
+        plainForm<TaxData_T184>("T184 - Capital Gains Refund to a Mutual Fund Trust"),
     });
     return catalogue;
 }
