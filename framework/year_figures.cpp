@@ -50,6 +50,21 @@ QString figureText(const QString& name, const QString& format)
     for (const auto& figure : kT184Figures)
         if (name == QLatin1String(figure.name))
             return percent(figure.rate);
+    static const struct DonationFigure {
+        const char* name;
+        double rate;
+    } kDonationRates[] = {
+        {"donationNetIncomeLimit", kDonationNetIncomeLimit}, {"donationGainsShare", kDonationGainsShare},
+        {"donationLowRate", kDonationLowRate},               {"donationMiddleRate", kDonationMiddleRate},
+        {"donationHighRate", kDonationHighRate},
+    };
+    for (const auto& figure : kDonationRates)
+        if (name == QLatin1String(figure.name))
+            return percent(figure.rate);
+    if (name == QLatin1String("donationLowRateAmount"))
+        return QLatin1Char('$') + money(kDonationLowRateAmount, true);
+    if (name == QLatin1String("donationHighRateThreshold"))
+        return money(kDonationHighRateThreshold, whole);
     static const QRegularExpression bracket(QStringLiteral("^bracket(\\d+)\\.(threshold|rate|baseTax)$"));
     const QRegularExpressionMatch m = bracket.match(name);
     if (m.hasMatch()) {

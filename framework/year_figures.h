@@ -90,6 +90,15 @@ constexpr T184ProvincialRate kT184ProvincialRates[] = {
     {10, 57.5, true},  {11, 0.0, false},   {12, 43.94, true}, {13, 42.67, true},
 };
 
+// Schedule 11A, donations and gifts tax credit.
+constexpr double kDonationNetIncomeLimit = 0.75;          // line 6
+constexpr double kDonationLowRateAmount = 200.0;          // line 16
+constexpr double kDonationLowRate = 0.15;                 // line 29
+constexpr double kDonationMiddleRate = 0.29;              // line 27
+constexpr double kDonationHighRate = 0.33;                // line 25
+constexpr double kDonationHighRateThreshold = 221708.0;   // line 22 (not a bracket threshold)
+constexpr double kDonationGainsShare = 0.25;              // lines 7 and 8, as printed
+
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:
@@ -99,5 +108,6 @@ constexpr T184ProvincialRate kT184ProvincialRates[] = {
 //   {bracketN.rate}           "20.5%"
 //   {flatRate}, {surtaxRate}, {quebecAbatementRate}, {t2000Rate}, {siftRate}   "33%" ...
 //   {t184Rate}, {t184RefundRate}, {t184OntarioRate} ... (Form T184's rates)
+//   {donationLowRate}, {donationHighRateThreshold}, ... (Schedule 11A)
 // An unknown name is left as it is (and named in `unknown` when given).
 QString expandYearFigures(const QString& text, QStringList* unknown = nullptr);

@@ -10,6 +10,7 @@ FormCalculation t2000Calculation();
 FormCalculation siftCalculation();
 FormCalculation foreignTaxCreditCalculation();
 FormCalculation t184Calculation();
+FormCalculation sch11aCalculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -23,6 +24,7 @@ const std::vector<FormCalculation>& formCalculations()
         siftCalculation(),
         foreignTaxCreditCalculation(),
         t184Calculation(),
+        sch11aCalculation(),
     };
     return forms;
 }

@@ -7,6 +7,7 @@
 #include "taxcalc/chrts_sift.h"
 #include "taxcalc/foreigntaxcredit.h"
 #include "taxcalc/sch11.h"
+#include "taxcalc/sch11a.h"
 #include "taxcalc/t184.h"
 #include "taxcalc/t2000.h"
 
@@ -17,6 +18,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_T3Ret>("T3 Trust Income Tax and Information Return"),
         plainForm<TaxData_Sch9>("Schedule 9 - Income Allocations and Designations to Beneficiaries"),
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
+        plainForm<TaxData_Sch11A>("Schedule 11A - Donations and Gifts Tax Credit"),
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
         plainForm<TaxData_TaxNote>("Tax note"),
         plainForm<TaxData_T2000>("T2000 - Calculation of Tax on Agreements to Acquire Shares"),
