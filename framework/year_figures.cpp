@@ -65,6 +65,10 @@ QString figureText(const QString& name, const QString& format)
         return QLatin1Char('$') + money(kDonationLowRateAmount, true);
     if (name == QLatin1String("donationHighRateThreshold"))
         return money(kDonationHighRateThreshold, whole);
+    if (name == QLatin1String("partXII2TaxRate"))
+        return percent(kPartXII2TaxRate);
+    if (name == QLatin1String("partII2TaxRate"))
+        return percent(kPartII2TaxRate);
     static const QRegularExpression bracket(QStringLiteral("^bracket(\\d+)\\.(threshold|rate|baseTax)$"));
     const QRegularExpressionMatch m = bracket.match(name);
     if (m.hasMatch()) {

@@ -99,6 +99,10 @@ constexpr double kDonationHighRate = 0.33;                // line 25
 constexpr double kDonationHighRateThreshold = 221708.0;   // line 22 (not a bracket threshold)
 constexpr double kDonationGainsShare = 0.25;              // lines 7 and 8, as printed
 
+// Schedule 10: Part XII.2 tax (line 12) and Part II.2 tax on repurchases of equity (line 53).
+constexpr double kPartXII2TaxRate = 0.40;
+constexpr double kPartII2TaxRate = 0.02;
+
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:
@@ -109,5 +113,6 @@ constexpr double kDonationGainsShare = 0.25;              // lines 7 and 8, as p
 //   {flatRate}, {surtaxRate}, {quebecAbatementRate}, {t2000Rate}, {siftRate}   "33%" ...
 //   {t184Rate}, {t184RefundRate}, {t184OntarioRate} ... (Form T184's rates)
 //   {donationLowRate}, {donationHighRateThreshold}, ... (Schedule 11A)
+//   {partXII2TaxRate}, {partII2TaxRate}                  (Schedule 10)
 // An unknown name is left as it is (and named in `unknown` when given).
 QString expandYearFigures(const QString& text, QStringList* unknown = nullptr);

@@ -11,6 +11,7 @@ FormCalculation siftCalculation();
 FormCalculation foreignTaxCreditCalculation();
 FormCalculation t184Calculation();
 FormCalculation sch11aCalculation();
+FormCalculation sch10Calculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -25,6 +26,7 @@ const std::vector<FormCalculation>& formCalculations()
         foreignTaxCreditCalculation(),
         t184Calculation(),
         sch11aCalculation(),
+        sch10Calculation(),
     };
     return forms;
 }

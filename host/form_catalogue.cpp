@@ -3,6 +3,7 @@
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
 #include "returns/taxnote.h"
+#include "schedules/sch10.h"
 #include "schedules/sch9.h"
 #include "taxcalc/chrts_sift.h"
 #include "taxcalc/foreigntaxcredit.h"
@@ -17,6 +18,7 @@ const FormCatalogue& FormCatalogue::standard()
     static const FormCatalogue catalogue({
         plainForm<TaxData_T3Ret>("T3 Trust Income Tax and Information Return"),
         plainForm<TaxData_Sch9>("Schedule 9 - Income Allocations and Designations to Beneficiaries"),
+        plainForm<TaxData_Sch10>("Schedule 10 - Part XII.2 Tax and Part XIII Non-Resident Withholding Tax"),
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
         plainForm<TaxData_Sch11A>("Schedule 11A - Donations and Gifts Tax Credit"),
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
