@@ -8,7 +8,7 @@ page TaxForm_ForeignTaxCredit_tab1 "Federal Foreign Tax Credit"
 title "Form T3 FFT - Federal foreign tax credit"
 columns 3
 field - "Foreign country" fld_Country
-field - "The credit on line 24 of Schedule 11 is entered there by hand" fld_ws_overwrite
+field - "Worksheet amounts entered by hand" fld_ws_overwrite
 section "Federal foreign non-business income tax credit"
 line 1 "Non-business income tax paid to the foreign country" . . fld_22091
 line - "Net foreign non-business income" fld_22092 . .
