@@ -30,6 +30,45 @@ QString figureText(const QString& name, const QString& format)
         return percent(kSurtaxRate);
     if (name == QLatin1String("quebecAbatementRate"))
         return percent(kQuebecAbatementRate);
+    if (name == QLatin1String("t2000Rate"))
+        return percent(kT2000AgreementRate);
+    if (name == QLatin1String("siftRate"))
+        return percent(kSiftTaxableIncomeRate);
+    static const struct T184Figure {
+        const char* name;
+        double rate;
+    } kT184Figures[] = {
+        {"t184Rate", kT184TaxRate},
+        {"t184RefundRate", kT184RefundRate},
+        {"t184OntarioRate", kT184OntarioRate},
+        {"t184OntarioRefundRate", kT184OntarioRefundRate},
+        {"t184ManitobaRate", kT184ManitobaRate},
+        {"t184ManitobaRefundRate", kT184ManitobaRefundRate},
+        {"t184AlbertaRate", kT184AlbertaRate},
+        {"t184AlbertaRefundRate", kT184AlbertaRefundRate},
+    };
+    for (const auto& figure : kT184Figures)
+        if (name == QLatin1String(figure.name))
+            return percent(figure.rate);
+    static const struct DonationFigure {
+        const char* name;
+        double rate;
+    } kDonationRates[] = {
+        {"donationNetIncomeLimit", kDonationNetIncomeLimit}, {"donationGainsShare", kDonationGainsShare},
+        {"donationLowRate", kDonationLowRate},               {"donationMiddleRate", kDonationMiddleRate},
+        {"donationHighRate", kDonationHighRate},
+    };
+    for (const auto& figure : kDonationRates)
+        if (name == QLatin1String(figure.name))
+            return percent(figure.rate);
+    if (name == QLatin1String("donationLowRateAmount"))
+        return QLatin1Char('$') + money(kDonationLowRateAmount, true);
+    if (name == QLatin1String("donationHighRateThreshold"))
+        return money(kDonationHighRateThreshold, whole);
+    if (name == QLatin1String("partXII2TaxRate"))
+        return percent(kPartXII2TaxRate);
+    if (name == QLatin1String("partII2TaxRate"))
+        return percent(kPartII2TaxRate);
     static const QRegularExpression bracket(QStringLiteral("^bracket(\\d+)\\.(threshold|rate|baseTax)$"));
     const QRegularExpressionMatch m = bracket.match(name);
     if (m.hasMatch()) {

@@ -61,6 +61,48 @@ constexpr double kNonEligibleCreditRate = 0.090301;
 constexpr double kEligibleGrossUp = 1.38;
 constexpr double kEligibleCreditRate = 0.150198;
 
+// Form T2000: tax on agreements to acquire shares, per agreement (columns I, J, K).
+constexpr double kT2000AgreementRate = 0.01;
+
+// SIFT trust charts: tax on taxable income other than taxable SIFT distributions (chart 2 line A).
+constexpr double kSiftTaxableIncomeRate = 0.33;
+
+// Form T184, capital gains refund of a mutual fund trust.
+constexpr double kT184TaxRate = 0.33;         // lines A and B
+constexpr double kT184RefundRate = 0.165;     // refund on redemptions; line 84005 grossed up by 100/16.5
+constexpr double kT184OntarioRate = 0.2053;
+constexpr double kT184OntarioRefundRate = 0.10265;
+constexpr double kT184ManitobaRate = 0.174;
+constexpr double kT184ManitobaRefundRate = 0.087;
+constexpr double kT184AlbertaRate = 0.15;
+constexpr double kT184AlbertaRefundRate = 0.075;
+// Provincial capital gains refund: percent of the federal refund, by
+// jurisdiction code 0 to 13 (Alberta, Manitoba and Ontario have parts of
+// their own, Quebec none).
+struct T184ProvincialRate {
+    int jurisdiction;
+    double percent;
+    bool applies;
+};
+constexpr T184ProvincialRate kT184ProvincialRates[] = {
+    {0, 0.0, false},   {1, 0.0, false},    {2, 62.12, true}, {3, 0.0, false},  {4, 57.0, true},
+    {5, 58.0, true},   {6, 57.5, true},    {7, 42.58, true}, {8, 34.85, true}, {9, 0.0, false},
+    {10, 57.5, true},  {11, 0.0, false},   {12, 43.94, true}, {13, 42.67, true},
+};
+
+// Schedule 11A, donations and gifts tax credit.
+constexpr double kDonationNetIncomeLimit = 0.75;          // line 6
+constexpr double kDonationLowRateAmount = 200.0;          // line 16
+constexpr double kDonationLowRate = 0.15;                 // line 29
+constexpr double kDonationMiddleRate = 0.29;              // line 27
+constexpr double kDonationHighRate = 0.33;                // line 25
+constexpr double kDonationHighRateThreshold = 221708.0;   // line 22 (not a bracket threshold)
+constexpr double kDonationGainsShare = 0.25;              // lines 7 and 8, as printed
+
+// Schedule 10: Part XII.2 tax (line 12) and Part II.2 tax on repurchases of equity (line 53).
+constexpr double kPartXII2TaxRate = 0.40;
+constexpr double kPartII2TaxRate = 0.02;
+
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:
@@ -68,6 +110,9 @@ constexpr double kEligibleCreditRate = 0.150198;
 //   {bracketN.threshold}      "55,867.00"   (N from 1; {bracketN.threshold:whole} "55,867")
 //   {bracketN.baseTax}        "8,380.05"
 //   {bracketN.rate}           "20.5%"
-//   {flatRate}, {surtaxRate}, {quebecAbatementRate}   "33%" ...
+//   {flatRate}, {surtaxRate}, {quebecAbatementRate}, {t2000Rate}, {siftRate}   "33%" ...
+//   {t184Rate}, {t184RefundRate}, {t184OntarioRate} ... (Form T184's rates)
+//   {donationLowRate}, {donationHighRateThreshold}, ... (Schedule 11A)
+//   {partXII2TaxRate}, {partII2TaxRate}                  (Schedule 10)
 // An unknown name is left as it is (and named in `unknown` when given).
 QString expandYearFigures(const QString& text, QStringList* unknown = nullptr);

@@ -6,6 +6,12 @@ FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
 FormCalculation t183Calculation();
 FormCalculation taxNoteCalculation();
+FormCalculation t2000Calculation();
+FormCalculation siftCalculation();
+FormCalculation foreignTaxCreditCalculation();
+FormCalculation t184Calculation();
+FormCalculation sch11aCalculation();
+FormCalculation sch10Calculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -15,6 +21,12 @@ const std::vector<FormCalculation>& formCalculations()
         sch11Calculation(),
         t183Calculation(),
         taxNoteCalculation(),
+        t2000Calculation(),
+        siftCalculation(),
+        foreignTaxCreditCalculation(),
+        t184Calculation(),
+        sch11aCalculation(),
+        sch10Calculation(),
     };
     return forms;
 }

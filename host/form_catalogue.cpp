@@ -3,8 +3,14 @@
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
 #include "returns/taxnote.h"
+#include "schedules/sch10.h"
 #include "schedules/sch9.h"
+#include "taxcalc/chrts_sift.h"
+#include "taxcalc/foreigntaxcredit.h"
 #include "taxcalc/sch11.h"
+#include "taxcalc/sch11a.h"
+#include "taxcalc/t184.h"
+#include "taxcalc/t2000.h"
 
 const FormCatalogue& FormCatalogue::standard()
 {
@@ -12,9 +18,15 @@ const FormCatalogue& FormCatalogue::standard()
     static const FormCatalogue catalogue({
         plainForm<TaxData_T3Ret>("T3 Trust Income Tax and Information Return"),
         plainForm<TaxData_Sch9>("Schedule 9 - Income Allocations and Designations to Beneficiaries"),
+        plainForm<TaxData_Sch10>("Schedule 10 - Part XII.2 Tax and Part XIII Non-Resident Withholding Tax"),
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
+        plainForm<TaxData_Sch11A>("Schedule 11A - Donations and Gifts Tax Credit"),
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
         plainForm<TaxData_TaxNote>("Tax note"),
+        plainForm<TaxData_T2000>("T2000 - Calculation of Tax on Agreements to Acquire Shares"),
+        plainForm<TaxData_CHRTS_SIFT>("SIFT trust charts"),
+        plainForm<TaxData_ForeignTaxCredit>("T3 FFT - Foreign Tax Credits"),
+        plainForm<TaxData_T184>("T184 - Capital Gains Refund to a Mutual Fund Trust"),
     });
     return catalogue;
 }
