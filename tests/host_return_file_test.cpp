@@ -1,5 +1,6 @@
 // The return file in both representations: round trips, the documented
-// layout, every rejection with its message, and atomic saving.
+// layout, every rejection with its message (the JSON ones are tests/bad_input/),
+// and atomic saving.
 #include "host_test_forms.h"
 
 #include "framework/crc32.h"
@@ -68,6 +69,16 @@ std::string readBinaryError(const std::string& bytes)
         return e.what();
     }
     return "(accepted)";
+}
+
+QStringList entriesOf(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+QByteArray contentsOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // One form's data as a test builds it, beside the one the writer builds.
@@ -202,63 +213,18 @@ TEST(ReturnJson, FieldsLeftOutKeepTheirDefaultsAndFormerNamesAreRead)
     EXPECT_EQ(ret.form(1)->seqNum(), 2);
 }
 
+// Each tests/bad_input/NAME.json is refused with the one message of NAME.message.
 TEST(ReturnJson, RejectsBadInputWithOneMessageNamingTheSpot)
 {
-    const std::string head = R"({"trustella":"return","version":1,"forms":[)";
-    auto sampleWith = [&](const std::string& fields) {
-        return head + R"({"form":"FrameworkSample","fields":{)" + fields + "}}]}";
-    };
-    struct Case {
-        std::string text;
-        std::string message;
-    } cases[] = {
-        {head + R"({"form":"Sch99"}]})", "r.json: forms[0]: unknown form class \"Sch99\""},
-        {head + R"({"form":"FrameworkSample"},{"form":"FrameworkSample","fields":{"fld_nope":1}}]})",
-         "r.json: forms[1] (FrameworkSample): unknown field \"fld_nope\""},
-        {sampleWith(R"("fld_amount":"12")"),
-         "r.json: forms[0] (FrameworkSample): field fld_amount: expected a number, found a string"},
-        {sampleWith(R"("fld_share":true)"),
-         "r.json: forms[0] (FrameworkSample): field fld_share: expected a number, found true/false"},
-        {sampleWith(R"("fld_answer":1.5)"),
-         "r.json: forms[0] (FrameworkSample): field fld_answer: expected a whole number, found a number with decimals"},
-        {sampleWith(R"("fld_prov":3000000000)"),
-         "r.json: forms[0] (FrameworkSample): field fld_prov: the number is out of range"},
-        {sampleWith(R"("fld_flag":1)"),
-         "r.json: forms[0] (FrameworkSample): field fld_flag: expected true or false, found a whole number"},
-        {sampleWith(R"("fld_name":12)"),
-         "r.json: forms[0] (FrameworkSample): field fld_name: expected a string, found a whole number"},
-        {sampleWith(R"("fld_name":"12345678901")"),
-         "r.json: forms[0] (FrameworkSample): field fld_name: the text has 11 characters, more than the field's "
-         "maximum of 10"},
-        {sampleWith(R"("fld_date":"2024-02-30")"),
-         "r.json: forms[0] (FrameworkSample): field fld_date: \"2024-02-30\" is not a date \"YYYY-MM-DD\""},
-        {sampleWith(R"("fld_date":20240229)"),
-         "r.json: forms[0] (FrameworkSample): field fld_date: expected a date \"YYYY-MM-DD\", found a whole number"},
-        {sampleWith(R"("fld_moment":"2024-03-05 14:07")"),
-         "r.json: forms[0] (FrameworkSample): field fld_moment: \"2024-03-05 14:07\" is not a date and time "
-         "\"YYYY-MM-DDTHH:MM:SS\""},
-        {sampleWith(R"("fld_total":1,"fld_old_total":2)"),
-         "r.json: forms[0] (FrameworkSample): field fld_old_total: given twice (also as fld_total or a former name)"},
-        {head + R"({"form":"FrameworkSample","fields":[]}]})",
-         "r.json: forms[0] (FrameworkSample): \"fields\": expected an object, found an array"},
-        {head + R"({"form":"FrameworkSample","typeId":3}]})",
-         "r.json: forms[0] (FrameworkSample): unknown key \"typeId\""},
-        {head + R"({"form":"HostTyped"}]})", "r.json: forms[0] (HostTyped): \"typeId\" is missing"},
-        {head + R"({"form":"HostTyped","typeId":"7"}]})",
-         "r.json: forms[0] (HostTyped): \"typeId\": expected a whole number, found a string"},
-        {head + R"({"form":"Slip_HostSample"}]})", "r.json: forms[0] (Slip_HostSample): \"origin\" is missing"},
-        {head + R"({"fields":{}}]})", "r.json: forms[0]: \"form\" is missing"},
-        {head + R"(["FrameworkSample"]]})", "r.json: forms[0]: expected an object, found an array"},
-        {R"({"trustella":"return","version":2,"forms":[]})", "r.json: version 2 is not one this program reads (1)"},
-        {R"({"trustella":"return","forms":[]})", "r.json: \"version\" is missing or not a whole number"},
-        {R"({"trustella":"return","version":1})", "r.json: \"forms\" is missing"},
-        {R"({"trustella":"return","version":1,"forms":{}})", "r.json: \"forms\": expected an array, found an object"},
-        {R"({"trustella":"return","version":1,"forms":[],"notes":""})", "r.json: unknown key \"notes\""},
-        {R"({"version":1,"forms":[]})", "r.json: not a Trustella return (\"trustella\": \"return\" is missing)"},
-        {R"([1,2])", "r.json: not a Trustella return (expected an object, found an array)"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(readJsonError(c.text), c.message) << c.text;
+    const QDir dir(QStringLiteral(TRUSTELLA_SOURCE_DIR "/tests/bad_input"));
+    const QStringList files = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    ASSERT_GE(files.size(), 27);
+    for (const QString& file : files) {
+        const QString base = dir.filePath(file.chopped(5));
+        EXPECT_EQ(readJsonError(contentsOf(base + ".json").toStdString()),
+                  contentsOf(base + ".message").trimmed().toStdString())
+            << file.toStdString();
+    }
 }
 
 TEST(ReturnJson, MalformedJsonNamesTheLineAndColumn)
@@ -348,18 +314,6 @@ TEST(ReturnBinary, DamageInsideAFormNamesThatForm)
     trailer[trailer.size() - 1] ^= 0x01;
     EXPECT_EQ(readBinaryError(trailer), "r.t3r: end of file: the file is corrupt (checksum mismatch)");
 }
-
-namespace {
-QStringList entriesOf(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-QByteArray contentsOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-}  // namespace
 
 TEST(ReturnFile, SavesAndLoadsByExtension)
 {

@@ -1,5 +1,6 @@
-// Schedule 9: line 928 totals, dividend gross-up and credit lines, row sums
-// for other forms, the slip sums and the automatic allocation.
+// Schedule 9: line 928 totals, row sums for other forms, the slip sums and
+// the automatic allocation. The dividends' gross-up and credit lines are
+// scenarios (tests/scenarios/sch9-*).
 #include "schedules/sch9.h"
 
 #include "returns/t3ret.h"
@@ -51,49 +52,6 @@ TEST(Sch9Totals, Line928SumsEachColumnAndLine922HasNoElectionColumn)
     s.Calculate();
     EXPECT_EQ(s.fld_total_A_nonresident.value(), kNonResident - 16.0);
     EXPECT_EQ(s.fld_total_A_elect.value(), kElection);
-}
-
-TEST(Sch9Dividends, Column1IsGrossedUpAndCreditedUnlessOverwritten)
-{
-    TaxData_Sch9 s;
-    s.fld_9231 = 1000.0;
-    s.fld_9491 = 1000.0;
-    s.fld_9323 = 500.0;
-    s.fld_9503 = 500.0;
-    s.Calculate();
-    EXPECT_NEAR(s.fld_9321, 1150.0, kTol);
-    EXPECT_NEAR(s.fld_9391, 103.84615, kTol);
-    EXPECT_NEAR(s.fld_9501, 1380.0, kTol);
-    EXPECT_NEAR(s.fld_9511, 207.27324, kTol);
-    EXPECT_NEAR(s.fld_9393, 45.1505, kTol);
-    EXPECT_NEAR(s.fld_9513, 75.099, kTol);
-    // Column 3 taxable amounts are entered, never derived from 923 or 949.
-    EXPECT_EQ(s.fld_9323.value(), 500.0);
-    EXPECT_EQ(s.fld_9503.value(), 500.0);
-}
-
-TEST(Sch9Dividends, OverwriteKeepsColumn1ButColumn3CreditsFollowTheirAmounts)
-{
-    TaxData_Sch9 s;
-    s.fld_overwrite_9511 = true;
-    s.fld_9231 = 1000.0;
-    s.fld_9491 = 1000.0;
-    s.fld_9321 = 1.0;
-    s.fld_9391 = 2.0;
-    s.fld_9501 = 3.0;
-    s.fld_9511 = 4.0;
-    s.fld_9323 = 200.0;
-    s.fld_9393 = 99.0;
-    s.fld_9503 = 100.0;
-    s.fld_9513 = 99.0;
-    s.Calculate();
-    EXPECT_EQ(s.fld_9321.value(), 1.0);
-    EXPECT_EQ(s.fld_9391.value(), 2.0);
-    EXPECT_EQ(s.fld_9501.value(), 3.0);
-    EXPECT_EQ(s.fld_9511.value(), 4.0);
-    EXPECT_NEAR(s.fld_9393, 18.0602, kTol);
-    EXPECT_NEAR(s.fld_9513, 15.0198, kTol);
-    EXPECT_EQ(s.fld_total_A_resident.value(), 2000.0);
 }
 
 TEST(Sch9Rows, RowAmountSumsAllColumnsOfTheFourKnownRowsOnly)

@@ -1,5 +1,6 @@
-// Results of the T3 return: the result line, refund codes, the e-filing
-// status and the e-file authorization filled from the return.
+// Results of the T3 return: the result line, refund codes and the e-filing
+// status. The authorization filled from the return is a scenario
+// (tests/scenarios/t183-*).
 #include "t3ret_test_support.h"
 
 #include "framework/datetexts.h"
@@ -63,86 +64,19 @@ TEST(T3RetFilingStatus, RecordedStatusIsOnlyReplacedByStatus1)
     EXPECT_EQ(r.fld_ws_ConfirmCode.value(), "AMEND");
 }
 
-void fillTotals(TaxData_T3Ret& r)
-{
-    r.fld_total_inc = 5000.55;
-    r.fld_net_inc = 4000.44;
-    r.fld_taxinc = 3000.33;
-    r.fld_tax_pay = 900.99;
-    r.fld_total_credit = 1000.10;
-    r.fld_RefDue = -99.11;
-}
-
-TEST(T3RetAuthorization, IndividualTrusteeAndTotals)
-{
-    TaxData_T3Ret r;
-    fillCompleteReturn2024(r);
-    fillTotals(r);
-    TaxData_T183Trust t183;
-    EXPECT_EQ(r.updateT183Trust(&t183), 0);
-
-    EXPECT_EQ(t183.m_returnType, 1);
-    EXPECT_EQ(t183.m_strName, "Tremblay Family Trust");
-    EXPECT_EQ(t183.m_strAccount, "T12345678");
-    EXPECT_EQ(t183.fld_trust_prov.value(), PROV_ON);
-    EXPECT_EQ(t183.fld_trust_country.value(), COUNTRY_CANADA);
-    EXPECT_EQ(t183.fld_trust_name.value(), "Tremblay Family Trust");
-    EXPECT_EQ(t183.fld_TN.value(), "T12345678");
-    EXPECT_TRUE(t183.fld_bFirstTime.value());
-    EXPECT_EQ(t183.fld_trustee_name.value(), "Marie Tremblay");
-    EXPECT_EQ(t183.fld_addr.value(), "100 Wellington Street");
-    EXPECT_EQ(t183.fld_city.value(), "Ottawa");
-    EXPECT_EQ(t183.fld_prov.value(), PROV_ON);
-    EXPECT_EQ(t183.fld_postcode.value(), "K1A 0B1");
-    EXPECT_EQ(t183.fld_country.value(), COUNTRY_CANADA);
-    EXPECT_EQ(t183.fld_phone.value(), "(613)-5551234");
-    EXPECT_EQ(t183.fld_t3_type.value(), 0);
-    EXPECT_DOUBLE_EQ(t183.fld_t3_total_inc.value(), 5000.55);
-    EXPECT_DOUBLE_EQ(t183.fld_t3_net_inc.value(), 4000.44);
-    EXPECT_DOUBLE_EQ(t183.fld_t3_tax_inc.value(), 3000.33);
-    EXPECT_DOUBLE_EQ(t183.fld_t3_payable.value(), 900.99);
-    EXPECT_DOUBLE_EQ(t183.fld_t3_credit.value(), 1000.10);
-    EXPECT_DOUBLE_EQ(t183.fld_t3_bal.value(), -99.11);
-}
-
-TEST(T3RetAuthorization, NonIndividualOrUnansweredTrusteeTakesTheOrganization)
-{
-    for (const int trusteeOption : {1, -1}) {
-        SCOPED_TRACE(trusteeOption);
-        TaxData_T3Ret r;
-        r.fld_bTrusteeIsPerson = trusteeOption;
-        r.fld_first_year = 1;
-        r.fld_indv_fname = "Not";
-        r.fld_indv_addr = "Not this street";
-        r.fld_trustee_orgname = "Fiducie Québec Inc.";
-        r.fld_trustee_addr = "1 rue Principale";
-        r.fld_trustee_city = "Québec";
-        r.fld_trustee_prov = PROV_QC;
-        r.fld_trustee_postcode = "G1R 4S9";
-        r.fld_trustee_country = COUNTRY_CANADA;
-        r.fld_trustee_phone = "(418)-5550000";
-        TaxData_T183Trust t183;
-        r.updateT183Trust(&t183);
-        EXPECT_EQ(t183.fld_trustee_name.value(), "Fiducie Québec Inc.");
-        EXPECT_EQ(t183.fld_addr.value(), "1 rue Principale");
-        EXPECT_EQ(t183.fld_city.value(), "Québec");
-        EXPECT_EQ(t183.fld_prov.value(), PROV_QC);
-        EXPECT_EQ(t183.fld_postcode.value(), "G1R 4S9");
-        EXPECT_EQ(t183.fld_country.value(), COUNTRY_CANADA);
-        EXPECT_EQ(t183.fld_phone.value(), "(418)-5550000");
-        EXPECT_FALSE(t183.fld_bFirstTime.value());
-        EXPECT_EQ(t183.m_strName, "_unamed");
-    }
-}
-
-TEST(T3RetAuthorization, LongNameIsCutToTheAuthorizationsLength)
+// Beside the fields (tests/scenarios/t183-*), the authorization keeps the
+// return's type, full name and account.
+TEST(T3RetAuthorization, KeepsTheReturnTypeFullNameAndAccount)
 {
     TaxData_T3Ret r;
     r.fld_trust_name = QString(120, QLatin1Char('N'));
+    r.fld_trust_num = "T12345678";
     TaxData_T183Trust t183;
-    r.updateT183Trust(&t183);
-    EXPECT_EQ(t183.fld_trust_name.value(), QString(80, QLatin1Char('N')));
+    EXPECT_EQ(r.updateT183Trust(&t183), 0);
+    EXPECT_EQ(t183.m_returnType, 1);
     EXPECT_EQ(t183.m_strName, QString(120, QLatin1Char('N')));
+    EXPECT_EQ(t183.m_strAccount, "T12345678");
+    EXPECT_EQ(t183.fld_trust_name.value(), QString(80, QLatin1Char('N')));
     EXPECT_EQ(r.updateT183Trust(nullptr), 0);
 }
 
