@@ -3,6 +3,7 @@
 // One line per form: its calculation in host/forms/.
 FormCalculation t3retCalculation();
 FormCalculation sch3Calculation();
+FormCalculation sch4Calculation();
 FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
 FormCalculation t183Calculation();
@@ -13,6 +14,7 @@ const std::vector<FormCalculation>& formCalculations()
     static const std::vector<FormCalculation> forms = {
         t3retCalculation(),
         sch3Calculation(),
+        sch4Calculation(),
         sch9Calculation(),
         sch11Calculation(),
         t183Calculation(),

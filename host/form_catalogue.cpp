@@ -4,6 +4,7 @@
 #include "returns/t3ret.h"
 #include "returns/taxnote.h"
 #include "schedules/sch3.h"
+#include "schedules/sch4.h"
 #include "schedules/sch9.h"
 #include "taxcalc/sch11.h"
 
@@ -13,6 +14,7 @@ const FormCatalogue& FormCatalogue::standard()
     static const FormCatalogue catalogue({
         plainForm<TaxData_T3Ret>("T3 Trust Income Tax and Information Return"),
         plainForm<TaxData_Sch3>("Schedule 3 - Eligible Taxable Capital Gains"),
+        plainForm<TaxData_Sch4>("Schedule 4 - Cumulative Net Investment Loss (CNIL)"),
         plainForm<TaxData_Sch9>("Schedule 9 - Income Allocations and Designations to Beneficiaries"),
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
