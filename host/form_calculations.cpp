@@ -2,6 +2,7 @@
 
 // One line per form: its calculation in host/forms/.
 FormCalculation t3retCalculation();
+FormCalculation sch2Calculation();
 FormCalculation sch3Calculation();
 FormCalculation sch4Calculation();
 FormCalculation sch9Calculation();
@@ -13,6 +14,7 @@ const std::vector<FormCalculation>& formCalculations()
 {
     static const std::vector<FormCalculation> forms = {
         t3retCalculation(),
+        sch2Calculation(),
         sch3Calculation(),
         sch4Calculation(),
         sch9Calculation(),
