@@ -2,6 +2,7 @@
 
 // One line per form: its calculation in host/forms/.
 FormCalculation t3retCalculation();
+FormCalculation sch1aCalculation();
 FormCalculation sch2Calculation();
 FormCalculation sch3Calculation();
 FormCalculation sch4Calculation();
@@ -14,6 +15,7 @@ const std::vector<FormCalculation>& formCalculations()
 {
     static const std::vector<FormCalculation> forms = {
         t3retCalculation(),
+        sch1aCalculation(),
         sch2Calculation(),
         sch3Calculation(),
         sch4Calculation(),

@@ -3,6 +3,7 @@
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
 #include "returns/taxnote.h"
+#include "schedules/sch1a.h"
 #include "schedules/sch2.h"
 #include "schedules/sch3.h"
 #include "schedules/sch4.h"
@@ -14,6 +15,7 @@ const FormCatalogue& FormCatalogue::standard()
     // One row per form class, in the order `trustella forms` lists them.
     static const FormCatalogue catalogue({
         plainForm<TaxData_T3Ret>("T3 Trust Income Tax and Information Return"),
+        plainForm<TaxData_Sch1A>("Schedule 1A - Capital Gains on Gifts of Certain Capital Property"),
         plainForm<TaxData_Sch2>("Schedule 2 - Reserves on Dispositions of Capital Property"),
         plainForm<TaxData_Sch3>("Schedule 3 - Eligible Taxable Capital Gains"),
         plainForm<TaxData_Sch4>("Schedule 4 - Cumulative Net Investment Loss (CNIL)"),
