@@ -103,6 +103,14 @@ constexpr double kDonationGainsShare = 0.25;              // lines 7 and 8, as p
 constexpr double kPartXII2TaxRate = 0.40;
 constexpr double kPartII2TaxRate = 0.02;
 
+// Capital gains schedules (Schedules 3 and 4).
+// Schedule 3 line 4: eligible capital gains at the inclusion rate of one half.
+constexpr double kSch3InclusionRate = 0.5;
+// Schedule 3 chart "Calculation for line 17": the inclusion rate of each year
+// 1985 to 1991, applied to the reserves brought into income.
+constexpr double kSch3ChartRates[] = {0.5, 0.5, 0.5, 0.6666666666666666, 0.6666666666666666, 0.75, 0.75};
+constexpr int kSch3ChartFirstYear = 1985;
+
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:

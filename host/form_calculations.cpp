@@ -2,6 +2,10 @@
 
 // One line per form: its calculation in host/forms/.
 FormCalculation t3retCalculation();
+FormCalculation sch1aCalculation();
+FormCalculation sch2Calculation();
+FormCalculation sch3Calculation();
+FormCalculation sch4Calculation();
 FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
 FormCalculation t183Calculation();
@@ -17,6 +21,10 @@ const std::vector<FormCalculation>& formCalculations()
 {
     static const std::vector<FormCalculation> forms = {
         t3retCalculation(),
+        sch1aCalculation(),
+        sch2Calculation(),
+        sch3Calculation(),
+        sch4Calculation(),
         sch9Calculation(),
         sch11Calculation(),
         t183Calculation(),

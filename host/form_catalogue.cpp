@@ -4,6 +4,10 @@
 #include "returns/t3ret.h"
 #include "returns/taxnote.h"
 #include "schedules/sch10.h"
+#include "schedules/sch1a.h"
+#include "schedules/sch2.h"
+#include "schedules/sch3.h"
+#include "schedules/sch4.h"
 #include "schedules/sch9.h"
 #include "taxcalc/chrts_sift.h"
 #include "taxcalc/foreigntaxcredit.h"
@@ -17,6 +21,10 @@ const FormCatalogue& FormCatalogue::standard()
     // One row per form class, in the order `trustella forms` lists them.
     static const FormCatalogue catalogue({
         plainForm<TaxData_T3Ret>("T3 Trust Income Tax and Information Return"),
+        plainForm<TaxData_Sch1A>("Schedule 1A - Capital Gains on Gifts of Certain Capital Property"),
+        plainForm<TaxData_Sch2>("Schedule 2 - Reserves on Dispositions of Capital Property"),
+        plainForm<TaxData_Sch3>("Schedule 3 - Eligible Taxable Capital Gains"),
+        plainForm<TaxData_Sch4>("Schedule 4 - Cumulative Net Investment Loss (CNIL)"),
         plainForm<TaxData_Sch9>("Schedule 9 - Income Allocations and Designations to Beneficiaries"),
         plainForm<TaxData_Sch10>("Schedule 10 - Part XII.2 Tax and Part XIII Non-Resident Withholding Tax"),
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
