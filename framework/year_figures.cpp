@@ -30,6 +30,10 @@ QString figureText(const QString& name, const QString& format)
         return percent(kSurtaxRate);
     if (name == QLatin1String("quebecAbatementRate"))
         return percent(kQuebecAbatementRate);
+    if (name == QLatin1String("eligibleGrossUpRate"))
+        return percent(kEligibleGrossUpRate);
+    if (name == QLatin1String("nonEligibleGrossUpRate"))
+        return percent(kNonEligibleGrossUpRate);
     static const QRegularExpression bracket(QStringLiteral("^bracket(\\d+)\\.(threshold|rate|baseTax)$"));
     const QRegularExpressionMatch m = bracket.match(name);
     if (m.hasMatch()) {

@@ -60,6 +60,15 @@ constexpr double kNonEligibleGrossUp = 1.15;
 constexpr double kNonEligibleCreditRate = 0.090301;
 constexpr double kEligibleGrossUp = 1.38;
 constexpr double kEligibleCreditRate = 0.150198;
+// Schedule 8 Part B: gross-up of dividends retained or not designated by the trust.
+constexpr double kEligibleGrossUpRate = 0.38;
+constexpr double kNonEligibleGrossUpRate = 0.15;
+
+// Form T2043, Return of Fuel Charge Proceeds to Farmers Tax Credit: one rate
+// for Ontario, Manitoba, Saskatchewan and Alberta, and the eligible farming
+// expenses below which lines 5A and 5B cannot be claimed.
+constexpr double kFuelChargeFarmCreditRate = 0.00229;
+constexpr double kFuelChargeMinimumExpenses = 25000.0;
 
 }  // namespace year_figures
 
@@ -69,5 +78,6 @@ constexpr double kEligibleCreditRate = 0.150198;
 //   {bracketN.baseTax}        "8,380.05"
 //   {bracketN.rate}           "20.5%"
 //   {flatRate}, {surtaxRate}, {quebecAbatementRate}   "33%" ...
+//   {eligibleGrossUpRate}, {nonEligibleGrossUpRate}     "38%", "15%"
 // An unknown name is left as it is (and named in `unknown` when given).
 QString expandYearFigures(const QString& text, QStringList* unknown = nullptr);

@@ -2,6 +2,7 @@
 
 // One line per form: its calculation in host/forms/.
 FormCalculation t3retCalculation();
+FormCalculation sch8Calculation();
 FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
 FormCalculation t183Calculation();
@@ -11,6 +12,7 @@ const std::vector<FormCalculation>& formCalculations()
 {
     static const std::vector<FormCalculation> forms = {
         t3retCalculation(),
+        sch8Calculation(),
         sch9Calculation(),
         sch11Calculation(),
         t183Calculation(),
