@@ -2,9 +2,11 @@
 
 // One line per form: its calculation in host/forms/.
 FormCalculation t3retCalculation();
+FormCalculation sch7Calculation();
 FormCalculation sch8Calculation();
 FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
+FormCalculation t2043Calculation();
 FormCalculation t183Calculation();
 FormCalculation taxNoteCalculation();
 
@@ -12,9 +14,11 @@ const std::vector<FormCalculation>& formCalculations()
 {
     static const std::vector<FormCalculation> forms = {
         t3retCalculation(),
+        sch7Calculation(),
         sch8Calculation(),
         sch9Calculation(),
         sch11Calculation(),
+        t2043Calculation(),
         t183Calculation(),
         taxNoteCalculation(),
     };

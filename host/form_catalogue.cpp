@@ -3,8 +3,10 @@
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
 #include "returns/taxnote.h"
+#include "schedules/sch7.h"
 #include "schedules/sch8.h"
 #include "schedules/sch9.h"
+#include "schedules/t2043.h"
 #include "taxcalc/sch11.h"
 
 const FormCatalogue& FormCatalogue::standard()
@@ -12,9 +14,11 @@ const FormCatalogue& FormCatalogue::standard()
     // One row per form class, in the order `trustella forms` lists them.
     static const FormCatalogue catalogue({
         plainForm<TaxData_T3Ret>("T3 Trust Income Tax and Information Return"),
+        plainForm<TaxData_Sch7>("Schedule 7 - Pension Income Allocations and Designations"),
         plainForm<TaxData_Sch8>("Schedule 8 - Investment Income, Carrying Charges, and Gross-up Amount of Dividends Retained by the Trust"),
         plainForm<TaxData_Sch9>("Schedule 9 - Income Allocations and Designations to Beneficiaries"),
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
+        plainForm<TaxData_T2043>("T2043 - Return of Fuel Charge Proceeds to Farmers Tax Credit"),
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
         plainForm<TaxData_TaxNote>("Tax note"),
     });
