@@ -7,6 +7,7 @@ FormCalculation sch8Calculation();
 FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
 FormCalculation t2043Calculation();
+FormCalculation sch21Calculation();
 FormCalculation sch22Calculation();
 FormCalculation t183Calculation();
 FormCalculation taxNoteCalculation();
@@ -20,6 +21,7 @@ const std::vector<FormCalculation>& formCalculations()
         sch9Calculation(),
         sch11Calculation(),
         t2043Calculation(),
+        sch21Calculation(),
         sch22Calculation(),
         t183Calculation(),
         taxNoteCalculation(),

@@ -6,6 +6,7 @@
 #include "schedules/sch7.h"
 #include "schedules/sch8.h"
 #include "schedules/sch9.h"
+#include "schedules/sch21.h"
 #include "schedules/sch22.h"
 #include "schedules/t2043.h"
 #include "taxcalc/sch11.h"
@@ -19,6 +20,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_Sch8>("Schedule 8 - Investment Income, Carrying Charges, and Gross-up Amount of Dividends Retained by the Trust"),
         plainForm<TaxData_Sch9>("Schedule 9 - Income Allocations and Designations to Beneficiaries"),
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
+        plainForm<TaxData_Sch21>("Schedule 21 - Federal and Provincial or Territorial Foreign Income Tax Credits and Federal Logging Tax Credit"),
         plainForm<TaxData_Sch22>("Schedule 22 - Non-Resident Discretionary Trust"),
         plainForm<TaxData_T2043>("T2043 - Return of Fuel Charge Proceeds to Farmers Tax Credit"),
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
