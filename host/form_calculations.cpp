@@ -9,6 +9,7 @@ FormCalculation sch11Calculation();
 FormCalculation t2043Calculation();
 FormCalculation sch21Calculation();
 FormCalculation sch22Calculation();
+FormCalculation sch23Calculation();
 FormCalculation t183Calculation();
 FormCalculation taxNoteCalculation();
 
@@ -23,6 +24,7 @@ const std::vector<FormCalculation>& formCalculations()
         t2043Calculation(),
         sch21Calculation(),
         sch22Calculation(),
+        sch23Calculation(),
         t183Calculation(),
         taxNoteCalculation(),
     };

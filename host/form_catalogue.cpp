@@ -8,6 +8,7 @@
 #include "schedules/sch9.h"
 #include "schedules/sch21.h"
 #include "schedules/sch22.h"
+#include "schedules/sch23.h"
 #include "schedules/t2043.h"
 #include "taxcalc/sch11.h"
 
@@ -22,6 +23,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
         plainForm<TaxData_Sch21>("Schedule 21 - Federal and Provincial or Territorial Foreign Income Tax Credits and Federal Logging Tax Credit"),
         plainForm<TaxData_Sch22>("Schedule 22 - Non-Resident Discretionary Trust"),
+        plainForm<TaxData_Sch23>("Schedule 23 - Agreement Among Associated Canadian-Controlled Private Corporations to Allocate the Business Limit"),
         plainForm<TaxData_T2043>("T2043 - Return of Fuel Charge Proceeds to Farmers Tax Credit"),
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
         plainForm<TaxData_TaxNote>("Tax note"),
