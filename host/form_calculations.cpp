@@ -7,6 +7,7 @@ FormCalculation sch8Calculation();
 FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
 FormCalculation t2043Calculation();
+FormCalculation sch20Calculation();
 FormCalculation sch21Calculation();
 FormCalculation sch22Calculation();
 FormCalculation sch23Calculation();
@@ -22,6 +23,7 @@ const std::vector<FormCalculation>& formCalculations()
         sch9Calculation(),
         sch11Calculation(),
         t2043Calculation(),
+        sch20Calculation(),
         sch21Calculation(),
         sch22Calculation(),
         sch23Calculation(),

@@ -6,6 +6,7 @@
 #include "schedules/sch7.h"
 #include "schedules/sch8.h"
 #include "schedules/sch9.h"
+#include "schedules/sch20.h"
 #include "schedules/sch21.h"
 #include "schedules/sch22.h"
 #include "schedules/sch23.h"
@@ -21,6 +22,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_Sch8>("Schedule 8 - Investment Income, Carrying Charges, and Gross-up Amount of Dividends Retained by the Trust"),
         plainForm<TaxData_Sch9>("Schedule 9 - Income Allocations and Designations to Beneficiaries"),
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
+        plainForm<TaxData_Sch20>("Schedule 20 - Part XIV - Additional Tax on Non-Resident Corporations"),
         plainForm<TaxData_Sch21>("Schedule 21 - Federal and Provincial or Territorial Foreign Income Tax Credits and Federal Logging Tax Credit"),
         plainForm<TaxData_Sch22>("Schedule 22 - Non-Resident Discretionary Trust"),
         plainForm<TaxData_Sch23>("Schedule 23 - Agreement Among Associated Canadian-Controlled Private Corporations to Allocate the Business Limit"),
