@@ -69,6 +69,10 @@ QString figureText(const QString& name, const QString& format)
         return percent(kPartXII2TaxRate);
     if (name == QLatin1String("partII2TaxRate"))
         return percent(kPartII2TaxRate);
+    if (name == QLatin1String("eligibleGrossUpRate"))
+        return percent(kEligibleGrossUpRate);
+    if (name == QLatin1String("nonEligibleGrossUpRate"))
+        return percent(kNonEligibleGrossUpRate);
     static const QRegularExpression bracket(QStringLiteral("^bracket(\\d+)\\.(threshold|rate|baseTax)$"));
     const QRegularExpressionMatch m = bracket.match(name);
     if (m.hasMatch()) {

@@ -60,6 +60,15 @@ constexpr double kNonEligibleGrossUp = 1.15;
 constexpr double kNonEligibleCreditRate = 0.090301;
 constexpr double kEligibleGrossUp = 1.38;
 constexpr double kEligibleCreditRate = 0.150198;
+// Schedule 8 Part B: gross-up of dividends retained or not designated by the trust.
+constexpr double kEligibleGrossUpRate = 0.38;
+constexpr double kNonEligibleGrossUpRate = 0.15;
+
+// Form T2043, Return of Fuel Charge Proceeds to Farmers Tax Credit: one rate
+// for Ontario, Manitoba, Saskatchewan and Alberta, and the eligible farming
+// expenses below which lines 5A and 5B cannot be claimed.
+constexpr double kFuelChargeFarmCreditRate = 0.00229;
+constexpr double kFuelChargeMinimumExpenses = 25000.0;
 
 // Form T2000: tax on agreements to acquire shares, per agreement (columns I, J, K).
 constexpr double kT2000AgreementRate = 0.01;
@@ -122,5 +131,7 @@ constexpr int kSch3ChartFirstYear = 1985;
 //   {t184Rate}, {t184RefundRate}, {t184OntarioRate} ... (Form T184's rates)
 //   {donationLowRate}, {donationHighRateThreshold}, ... (Schedule 11A)
 //   {partXII2TaxRate}, {partII2TaxRate}                  (Schedule 10)
+//   {flatRate}, {surtaxRate}, {quebecAbatementRate}   "33%" ...
+//   {eligibleGrossUpRate}, {nonEligibleGrossUpRate}     "38%", "15%"
 // An unknown name is left as it is (and named in `unknown` when given).
 QString expandYearFigures(const QString& text, QStringList* unknown = nullptr);

@@ -6,8 +6,15 @@ FormCalculation sch1aCalculation();
 FormCalculation sch2Calculation();
 FormCalculation sch3Calculation();
 FormCalculation sch4Calculation();
+FormCalculation sch7Calculation();
+FormCalculation sch8Calculation();
 FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
+FormCalculation t2043Calculation();
+FormCalculation sch20Calculation();
+FormCalculation sch21Calculation();
+FormCalculation sch22Calculation();
+FormCalculation sch23Calculation();
 FormCalculation t183Calculation();
 FormCalculation taxNoteCalculation();
 FormCalculation t2000Calculation();
@@ -25,8 +32,15 @@ const std::vector<FormCalculation>& formCalculations()
         sch2Calculation(),
         sch3Calculation(),
         sch4Calculation(),
+        sch7Calculation(),
+        sch8Calculation(),
         sch9Calculation(),
         sch11Calculation(),
+        t2043Calculation(),
+        sch20Calculation(),
+        sch21Calculation(),
+        sch22Calculation(),
+        sch23Calculation(),
         t183Calculation(),
         taxNoteCalculation(),
         t2000Calculation(),

@@ -11,6 +11,14 @@
 #include "schedules/sch9.h"
 #include "taxcalc/chrts_sift.h"
 #include "taxcalc/foreigntaxcredit.h"
+#include "schedules/sch7.h"
+#include "schedules/sch8.h"
+#include "schedules/sch9.h"
+#include "schedules/sch20.h"
+#include "schedules/sch21.h"
+#include "schedules/sch22.h"
+#include "schedules/sch23.h"
+#include "schedules/t2043.h"
 #include "taxcalc/sch11.h"
 #include "taxcalc/sch11a.h"
 #include "taxcalc/t184.h"
@@ -25,10 +33,17 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_Sch2>("Schedule 2 - Reserves on Dispositions of Capital Property"),
         plainForm<TaxData_Sch3>("Schedule 3 - Eligible Taxable Capital Gains"),
         plainForm<TaxData_Sch4>("Schedule 4 - Cumulative Net Investment Loss (CNIL)"),
+        plainForm<TaxData_Sch7>("Schedule 7 - Pension Income Allocations and Designations"),
+        plainForm<TaxData_Sch8>("Schedule 8 - Investment Income, Carrying Charges, and Gross-up Amount of Dividends Retained by the Trust"),
         plainForm<TaxData_Sch9>("Schedule 9 - Income Allocations and Designations to Beneficiaries"),
         plainForm<TaxData_Sch10>("Schedule 10 - Part XII.2 Tax and Part XIII Non-Resident Withholding Tax"),
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
         plainForm<TaxData_Sch11A>("Schedule 11A - Donations and Gifts Tax Credit"),
+        plainForm<TaxData_Sch20>("Schedule 20 - Part XIV - Additional Tax on Non-Resident Corporations"),
+        plainForm<TaxData_Sch21>("Schedule 21 - Federal and Provincial or Territorial Foreign Income Tax Credits and Federal Logging Tax Credit"),
+        plainForm<TaxData_Sch22>("Schedule 22 - Non-Resident Discretionary Trust"),
+        plainForm<TaxData_Sch23>("Schedule 23 - Agreement Among Associated Canadian-Controlled Private Corporations to Allocate the Business Limit"),
+        plainForm<TaxData_T2043>("T2043 - Return of Fuel Charge Proceeds to Farmers Tax Credit"),
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
         plainForm<TaxData_TaxNote>("Tax note"),
         plainForm<TaxData_T2000>("T2000 - Calculation of Tax on Agreements to Acquire Shares"),

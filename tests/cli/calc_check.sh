@@ -13,18 +13,21 @@ expect_rc 0
 run calc "$tmp/calculated.t3r"
 expect_line "total income (55100.00), net income (20210.00), total payable (3637.56), due/refund=(1637.56)"
 
-# --json: the calculated return with every field; Schedule 9's allocation is on line 471.
+# --json: the calculated return with every field; Schedule 9's allocation is on
+# line 471, Schedule 8's totals on lines 03 and 49.
 run calc "$sample" --json
 expect_rc 0
 expect_out_has '"trustella": "return"'
 expect_out_has '"fld_line471": 32000.0'
+expect_out_has '"fld_total_div": 12000.0'
+expect_out_has '"fld_gross_div": 760.0'
 expect_out_has '"fld_fed_tax": 2616.9542'
 expect_out_has '"fld_total_A_resident": 32000.0'
-[ "$(grep -c '"form": ' <<<"$out")" -eq 5 ] || fail "calc --json: expected 5 forms"
+[ "$(grep -c '"form": ' <<<"$out")" -eq 6 ] || fail "calc --json: expected 6 forms"
 # Every registered field is written: as many as `fields` lists.
 fields=$(grep -c '^        "fld_' <<<"$out")
 expected=0
-for c in T3Ret Sch9 Sch11 T183Trust; do
+for c in T3Ret Sch8 Sch9 Sch11 T183Trust; do
     n=$("$bin" fields "$c" | tail -n +2 | wc -l)
     expected=$((expected + n))
 done

@@ -2,28 +2,32 @@
 # netfile and efile on the bundled sample, and their errors.
 source "$(dirname "$0")/lib.bash" "$@"
 
-# Records after calculation: total income 15000 + 12000 + 18500 + 9600, line 471
-# from Schedule 9 (10000 + 2000 + 12000 + 8000), net income 55100 - 450 - 3200
-# - 32000 + 760; Step 5 in cents; answers 1 (No) and 0 (Yes) as "2" and "1".
+# Records after calculation: total income 15000 + 12000 + 18500 + 9600 (the
+# dividends and other investment income through Schedule 8), line 471 from
+# Schedule 9 (10000 + 2000 + 12000 + 8000), net income 55100 - 450 - 3200 -
+# 32000 + 760 (Schedule 8 line 32: 38% of the 2000 eligible dividends kept);
+# Step 5 in cents; answers 1 (No) and 0 (Yes) as "2" and "1".
 run netfile "$sample"
 expect_rc 0
 for line in "T3Ret 01 15000" "T3Ret 20 55100" "T3Ret 471 32000" "T3Ret 50 20210" \
-    "T3Ret 85 2000.00" "T3Ret 94 1637.56" "Sch9 9001 2" "Sch9 9005 2" "Sch9 9007 1"; do
+    "T3Ret 85 2000.00" "T3Ret 94 1637.56" "Sch8 8110 2000" "Sch8 8120 10000" \
+    "Sch8 8170 450" "Sch9 9001 2" "Sch9 9005 2" "Sch9 9007 1"; do
     expect_line "$line"
 done
 # Each form's records in numeric code order, forms in file order; forms
 # without records (T183, tax note) write no line.
-order=$(grep -nxE 'T3Ret (09|10|94|99|471) .*|Sch9 9001 .*|Sch11 11080 .*' <<<"$out" | cut -d' ' -f2 | tr '\n' ' ')
-[ "$order" = "09 94 99 471 9001 11080 " ] || fail "netfile: record order \"$order\""
-[ -z "$(grep -vE '^(T3Ret|Sch9|Sch11) [0-9]{2,} -?[0-9.]+$' <<<"$out")" ] || fail "netfile: unexpected lines: $out"
+order=$(grep -nxE 'T3Ret (09|10|94|99|471) .*|Sch8 8110 .*|Sch9 9001 .*|Sch11 11080 .*' <<<"$out" | cut -d' ' -f2 |
+    tr '\n' ' ')
+[ "$order" = "09 94 99 471 8110 9001 11080 " ] || fail "netfile: record order \"$order\""
+[ -z "$(grep -vE '^(T3Ret|Sch8|Sch9|Sch11) [0-9]{2,} -?[0-9.]+$' <<<"$out")" ] || fail "netfile: unexpected lines: $out"
 
 run netfile "$sample" --json
 expect_rc 0
 expect_out_has '"form": "Sch9"'
-expect_out_has '"index": 1'
+expect_out_has '"index": 2'
 expect_out_has '"471": "32000"'
 expect_out_has '"94": "1637.56"'
-[ "$(grep -c '"form": ' <<<"$out")" -eq 3 ] || fail "netfile --json: expected 3 record sets"
+[ "$(grep -c '"form": ' <<<"$out")" -eq 4 ] || fail "netfile --json: expected 4 record sets"
 
 # The filing document: top-level keys in order, the return's and the T183's parts.
 run efile "$sample"

@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.bash" "$@"
 # JSON -> binary -> JSON gives the document that JSON -> JSON gives.
 run convert "$sample" "$tmp/a.t3r"
 expect_rc 0
-expect_line "$tmp/a.t3r: 5 forms"
+expect_line "$tmp/a.t3r: 6 forms"
 [ "$(head -c 4 "$tmp/a.t3r")" = "T3RF" ] || fail "convert: .t3r does not start with T3RF"
 run convert "$tmp/a.t3r" "$tmp/b.json"
 expect_rc 0
@@ -37,7 +37,7 @@ expect_err_has "the new return's file is missing (-o OUT)"
 # rollover: the sample moves to 2025; same-year keeps the dates.
 run rollover "$sample" -o "$tmp/next.json"
 expect_rc 0
-expect_line "$tmp/next.json: 5 of 5 forms carried forward"
+expect_line "$tmp/next.json: 6 of 6 forms carried forward"
 grep -qF '"fld_start_date": "2025-01-01"' "$tmp/next.json" || fail "rollover: start date"
 grep -qF '"fld_end_date": "2025-12-31"' "$tmp/next.json" || fail "rollover: end date"
 grep -qF '"fld_year_last": "2024"' "$tmp/next.json" || fail "rollover: year of the last return"
