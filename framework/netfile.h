@@ -5,6 +5,7 @@
 #include "framework/cstring.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <map>
 #include <string>
 
@@ -35,6 +36,15 @@ struct STRUCT_NETFILE_TIA_FIELD_TYPE {
     STRUCT_NETFILE_TIA_FIELD_TYPE() : sValue{} {}
 };
 using NetfileTypedMap = std::map<std::string, STRUCT_NETFILE_TIA_FIELD_TYPE>;
+
+// A form that writes the line stream (each record a text line and a typed
+// record) besides its field-record set. The host collects the stream of
+// every such form; the last argument is the host's and no form uses it.
+class NetfileLineStreamForm {
+public:
+    virtual ~NetfileLineStreamForm() = default;
+    virtual int WriteNetfile(unsigned char purpose, NetfileTypedMap& typed, FILE* out, int& reserved) = 0;
+};
 
 // Key of a typed record: code, hyphen, occurrence ("103-1").
 std::string netfileTypedKey(int code, int occurrence);

@@ -1,10 +1,30 @@
 #include "host/filing_output.h"
 
 #include "framework/form.h"
+
+#include <cstdio>
+#include <cstdlib>
 #include "returns/t183trust.h"
 #include "returns/t3base.h"
 
 namespace {
+// The text lines a form writes to its line stream (the typed records stay the host's).
+QStringList lineStreamOf(NetfileLineStreamForm& form)
+{
+    char* buffer = nullptr;
+    size_t size = 0;
+    FILE* out = open_memstream(&buffer, &size);
+    if (!out)
+        return {};
+    NetfileTypedMap typed;
+    int reserved = 0;
+    form.WriteNetfile(0, typed, out, reserved);
+    std::fclose(out);
+    const QString text = QString::fromUtf8(buffer, int(size));
+    std::free(buffer);
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 template <class Form>
 Form* firstOf(const std::vector<CTaxData_Form*>& forms)
 {
@@ -25,8 +45,11 @@ std::vector<FormNetfileRecords> collectNetfileRecords(const std::vector<CTaxData
         NetfileGenObjParamStruct ctx;
         ctx.formIndex = i;
         form->WriteNetfile(0, &ctx);
-        if (!ctx.records.empty())
-            sets.push_back(FormNetfileRecords{form->shortClassName(), i, std::move(ctx.records)});
+        QStringList lines;
+        if (auto* streamForm = dynamic_cast<NetfileLineStreamForm*>(form))
+            lines = lineStreamOf(*streamForm);
+        if (!ctx.records.empty() || !lines.isEmpty())
+            sets.push_back(FormNetfileRecords{form->shortClassName(), i, std::move(ctx.records), std::move(lines)});
     }
     return sets;
 }
@@ -34,10 +57,13 @@ std::vector<FormNetfileRecords> collectNetfileRecords(const std::vector<CTaxData
 QString netfileRecordsText(const std::vector<FormNetfileRecords>& sets)
 {
     QString text;
-    for (const FormNetfileRecords& set : sets)
+    for (const FormNetfileRecords& set : sets) {
         for (const auto& [code, value] : set.records)
             text += set.form + QLatin1Char(' ') + QString::fromStdString(code) + QLatin1Char(' ') + value +
                     QLatin1Char('\n');
+        for (const QString& line : set.lineStream)
+            text += set.form + QStringLiteral(" stream ") + line + QLatin1Char('\n');
+    }
     return text;
 }
 
@@ -48,7 +74,14 @@ json netfileRecordsJson(const std::vector<FormNetfileRecords>& sets)
         json records = json::object();
         for (const auto& [code, value] : set.records)
             records[code] = value.toStdString();
-        out.push_back(json{{"form", set.form.toStdString()}, {"index", set.index}, {"records", std::move(records)}});
+        json entry{{"form", set.form.toStdString()}, {"index", set.index}, {"records", std::move(records)}};
+        if (!set.lineStream.isEmpty()) {
+            json lines = json::array();
+            for (const QString& line : set.lineStream)
+                lines.push_back(line.toStdString());
+            entry["lineStream"] = std::move(lines);
+        }
+        out.push_back(std::move(entry));
     }
     return out;
 }

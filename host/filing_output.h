@@ -8,6 +8,7 @@
 #include "host/tax_return.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class CTaxData_Form;
@@ -17,16 +18,19 @@ struct FormNetfileRecords {
     QString form;  // class name without "TaxData_"
     int index = 0;
     NetfileRecordMap records;
+    QStringList lineStream;  // the lines of a form that writes the line stream, in order
 };
 
-// Every form's record set in file order. Forms whose shouldSkipWriteNetfile
-// answers true and forms that write no record are left out.
+// Every form's record set (and line stream) in file order. Forms whose
+// shouldSkipWriteNetfile answers true and forms that write nothing are left out.
 std::vector<FormNetfileRecords> collectNetfileRecords(const std::vector<CTaxData_Form*>& forms);
 std::vector<FormNetfileRecords> collectNetfileRecords(const TaxReturn& ret);
 
-// One line "CLASS CODE VALUE" per record, each form's records in code order.
+// One line "CLASS CODE VALUE" per record, each form's records in code order,
+// then "CLASS stream LINE" per line of its line stream.
 QString netfileRecordsText(const std::vector<FormNetfileRecords>& sets);
-// [{"form": "T3Ret", "index": 0, "records": {"01": "12345"}}]: values as texts.
+// [{"form": "T3Ret", "index": 0, "records": {"01": "12345"}}]: values as
+// texts; a form with a line stream adds "lineStream": ["099123", ...].
 json netfileRecordsJson(const std::vector<FormNetfileRecords>& sets);
 
 // The JSON filing document of the return. Answers false, with `error` set,

@@ -57,15 +57,10 @@ int TaxData_Sch20::Calculate()
     return 0;
 }
 
-int TaxData_Sch20::WriteNetfile(unsigned char /*purpose*/, NetfileTypedMap& typed, FILE* out, int& lines)
+int TaxData_Sch20::WriteNetfile(unsigned char /*purpose*/, NetfileTypedMap& typed, FILE* out, int& /*reserved*/)
 {
     NetfileLineStream stream(typed, out);
-    auto write = [&](const CFloatField& field) {
-        if (amountPresent(field)) {
-            stream.amount(field.lineNum(), field);
-            ++lines;
-        }
-    };
+    auto write = [&](const CFloatField& field) { stream.amount(field.lineNum(), field); };
     for (const CFloatField* f : {&fld_099, &fld_100, &fld_101, &fld_103, &fld_104, &fld_105, &fld_106, &fld_107,
                                  &fld_108, &fld_109, &fld_110, &fld_111, &fld_112, &fld_113, &fld_114, &fld_115,
                                  &fld_116, &fld_117, &fld_118, &fld_120, &fld_121, &fld_122, &fld_123, &fld_124,

@@ -13,15 +13,15 @@
 
 #include <cstdio>
 
-class TaxData_Sch20 : public CTaxDataBase01 {
+class TaxData_Sch20 : public CTaxDataBase01, public NetfileLineStreamForm {
     Q_OBJECT
 public:
     TaxData_Sch20() : CTaxDataBase01(39) {}
 
     int Calculate();
-    // The line stream: each amount under its line; `lines` counts the lines written.
+    // The line stream.
     using CTaxDataBase01::WriteNetfile;
-    int WriteNetfile(unsigned char purpose, NetfileTypedMap& typed, FILE* out, int& lines);
+    int WriteNetfile(unsigned char purpose, NetfileTypedMap& typed, FILE* out, int& reserved) override;
 
     static constexpr int kPeriods = 12;
 

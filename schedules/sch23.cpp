@@ -81,16 +81,10 @@ int TaxData_Sch23::Validate(unsigned char /*purpose*/, std::list<CString>& messa
     return int(messages.size() - before);
 }
 
-int TaxData_Sch23::WriteNetfile(unsigned char /*purpose*/, NetfileTypedMap& typed, FILE* out, int& lines)
+int TaxData_Sch23::WriteNetfile(unsigned char /*purpose*/, NetfileTypedMap& typed, FILE* out, int& /*reserved*/)
 {
     NetfileLineStream stream(typed, out);
-    if (!fld_CalYear.value().isEmpty()) {
-        stream.text(50, fld_CalYear.value());
-        ++lines;
-    }
-    if (fld_075 >= 0) {
-        stream.choice(75, fld_075);
-        ++lines;
-    }
+    stream.text(50, fld_CalYear.value());  // written when not empty
+    stream.choice(75, fld_075);            // written when answered
     return 0;
 }

@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-class TaxData_Sch23 : public CTaxDataBase01 {
+class TaxData_Sch23 : public CTaxDataBase01, public NetfileLineStreamForm {
     Q_OBJECT
 public:
     TaxData_Sch23() : CTaxDataBase01(41) {}
@@ -21,10 +21,10 @@ public:
     double GetBusinessLimit(const CString& bn) const;
     bool hasEntryForBN(const CString& bn) const;
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
-    // The line stream: line 50 (calendar year) and line 75 (replacement
+    // The line stream.
     // agreement); `lines` counts the lines written.
     using CTaxDataBase01::WriteNetfile;
-    int WriteNetfile(unsigned char purpose, NetfileTypedMap& typed, FILE* out, int& lines);
+    int WriteNetfile(unsigned char purpose, NetfileTypedMap& typed, FILE* out, int& reserved) override;
 
     static constexpr int kRows = 40;
 

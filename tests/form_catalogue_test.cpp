@@ -3,6 +3,7 @@
 #include "framework/datastream.h"
 #include "framework/netfile.h"
 #include "framework/page_description.h"
+#include "host/filing_output.h"
 #include "host/form_catalogue.h"
 #include "host/return_binary.h"
 #include "host/return_json.h"
@@ -35,15 +36,18 @@ TaxReturn returnOf(std::unique_ptr<CTaxData_Form> form)
     return ret;
 }
 
-// The form's Netfile records on its test data, one "code value" per line.
+// The form's Netfile output on its test data, as the host collects it: one
+// "code value" per record, then "stream LINE" per line of its line stream.
 QString netfileRecordsOfTestData(const FormClass& cls)
 {
     auto form = testDataOf(cls);
-    NetfileGenObjParamStruct ctx;
-    form->WriteNetfile(0, &ctx);
     QString text;
-    for (const auto& [code, value] : ctx.records)
-        text += QString::fromStdString(code) + QLatin1Char(' ') + value + QLatin1Char('\n');
+    for (const FormNetfileRecords& set : collectNetfileRecords({form.get()})) {
+        for (const auto& [code, value] : set.records)
+            text += QString::fromStdString(code) + QLatin1Char(' ') + value + QLatin1Char('\n');
+        for (const QString& line : set.lineStream)
+            text += QStringLiteral("stream ") + line + QLatin1Char('\n');
+    }
     return text;
 }
 
