@@ -21,6 +21,16 @@ order=$(grep -nxE 'T3Ret (09|10|94|99|471) .*|Sch8 8110 .*|Sch9 9001 .*|Sch11 11
 [ "$order" = "09 94 99 471 8110 9001 11080 " ] || fail "netfile: record order \"$order\""
 [ -z "$(grep -vE '^(T3Ret|Sch8|Sch9|Sch11) [0-9]{2,} -?[0-9.]+$' <<<"$out")" ] || fail "netfile: unexpected lines: $out"
 
+# A schedule with a line stream: its lines after its records (Schedule 20
+# line 099 rounded half up, Schedule 23 line 050 the calendar year).
+run new -o "$tmp/streams.json" T3Ret Sch20 Sch23
+sed -e 's/"fld_099": 0.0/"fld_099": 1234.5/' -e 's/"fld_CalYear": ""/"fld_CalYear": "2024"/' \
+    "$tmp/streams.json" >"$tmp/streams2.json"
+run netfile "$tmp/streams2.json"
+expect_rc 0
+expect_line "Sch20 stream 0991235"
+expect_line "Sch23 stream 0502024"
+
 run netfile "$sample" --json
 expect_rc 0
 expect_out_has '"form": "Sch9"'
