@@ -3,7 +3,7 @@
 # As root it uses apt-get; otherwise it lists what to install and fails.
 set -euo pipefail
 packages=(cmake g++ make qtbase5-dev nlohmann-json3-dev libgtest-dev libbenchmark-dev
-          clang libclang-rt-14-dev openjdk-17-jdk-headless ccache)
+          clang libclang-rt-14-dev openjdk-17-jdk-headless ccache jq)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
