@@ -65,6 +65,21 @@ QString figureText(const QString& name, const QString& format)
         return QLatin1Char('$') + money(kDonationLowRateAmount, true);
     if (name == QLatin1String("donationHighRateThreshold"))
         return money(kDonationHighRateThreshold, whole);
+    static const struct MinTaxFigure {
+        const char* name;
+        double rate;
+    } kMinTaxRates[] = {
+        {"minTaxGiftsGainsShare", kMinTaxGiftsGainsShare}, {"minTaxLossShare", kMinTaxLossShare},
+        {"minTaxRate", kMinTaxRate},                       {"minTaxForeignTaxShare", kMinTaxForeignTaxShare},
+        {"minTaxDonationCreditShare", kMinTaxDonationCreditShare},
+    };
+    for (const auto& figure : kMinTaxRates)
+        if (name == QLatin1String(figure.name))
+            return percent(figure.rate);
+    if (name.startsWith(QLatin1String("minTaxProvincialRate")))
+        for (const MinTaxProvincialRate& r : kMinTaxProvincialRates)
+            if (name == QLatin1String("minTaxProvincialRate") + QString::number(r.jurisdiction))
+                return percent(r.rate);
     if (name == QLatin1String("partXII2TaxRate"))
         return percent(kPartXII2TaxRate);
     if (name == QLatin1String("partII2TaxRate"))

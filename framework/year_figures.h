@@ -120,6 +120,26 @@ constexpr double kSch3InclusionRate = 0.5;
 constexpr double kSch3ChartRates[] = {0.5, 0.5, 0.5, 0.6666666666666666, 0.6666666666666666, 0.75, 0.75};
 constexpr int kSch3ChartFirstYear = 1985;
 
+// Schedule 12, minimum tax.
+constexpr double kMinTaxConversionRate = 0.6;         // line 3B, before the user replaces it
+constexpr double kMinTaxGiftsGainsShare = 0.3;        // line 7
+constexpr double kMinTaxLossShare = 0.5;              // lines 31 and 39
+constexpr double kMinTaxRate = 0.205;                 // lines 48 and 55
+constexpr double kMinTaxForeignTaxShare = 0.6667;     // line 49, as printed (66.67%)
+constexpr double kMinTaxDonationCreditShare = 0.8;    // line 58
+constexpr double kMinTaxBasicExemption = 173205.0;    // line 41, graduated rate estates
+// Chart 3: the jurisdiction's rate, and whether its base is line 89 (else
+// line 60 minus line 75, floored).
+struct MinTaxProvincialRate {
+    int jurisdiction;
+    double rate;
+    bool onLine89;
+};
+constexpr MinTaxProvincialRate kMinTaxProvincialRates[] = {
+    {5, 0.58, true},  {6, 0.575, true}, {4, 0.57, false}, {10, 0.575, true}, {3, 0.5, false},   {12, 0.5, false},
+    {1, 0.35, false}, {2, 0.337, true}, {8, 0.45, true},  {7, 0.45, true},   {13, 0.4267, true},
+};
+
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:
@@ -133,5 +153,6 @@ constexpr int kSch3ChartFirstYear = 1985;
 //   {partXII2TaxRate}, {partII2TaxRate}                  (Schedule 10)
 //   {flatRate}, {surtaxRate}, {quebecAbatementRate}   "33%" ...
 //   {eligibleGrossUpRate}, {nonEligibleGrossUpRate}     "38%", "15%"
+//   {minTaxRate}, {minTaxLossShare}, {minTaxProvincialRateN} ... (Schedule 12; N the jurisdiction code)
 // An unknown name is left as it is (and named in `unknown` when given).
 QString expandYearFigures(const QString& text, QStringList* unknown = nullptr);

@@ -10,6 +10,7 @@ FormCalculation sch7Calculation();
 FormCalculation sch8Calculation();
 FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
+FormCalculation sch12Calculation();
 FormCalculation t2043Calculation();
 FormCalculation sch20Calculation();
 FormCalculation sch21Calculation();
@@ -36,6 +37,7 @@ const std::vector<FormCalculation>& formCalculations()
         sch8Calculation(),
         sch9Calculation(),
         sch11Calculation(),
+        sch12Calculation(),
         t2043Calculation(),
         sch20Calculation(),
         sch21Calculation(),

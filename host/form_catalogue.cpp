@@ -21,6 +21,7 @@
 #include "schedules/t2043.h"
 #include "taxcalc/sch11.h"
 #include "taxcalc/sch11a.h"
+#include "taxcalc/sch12.h"
 #include "taxcalc/t184.h"
 #include "taxcalc/t2000.h"
 
@@ -39,6 +40,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_Sch10>("Schedule 10 - Part XII.2 Tax and Part XIII Non-Resident Withholding Tax"),
         plainForm<TaxData_Sch11>("Schedule 11 - Federal Income Tax"),
         plainForm<TaxData_Sch11A>("Schedule 11A - Donations and Gifts Tax Credit"),
+        plainForm<TaxData_Sch12>("Schedule 12 - Minimum Tax"),
         plainForm<TaxData_Sch20>("Schedule 20 - Part XIV - Additional Tax on Non-Resident Corporations"),
         plainForm<TaxData_Sch21>("Schedule 21 - Federal and Provincial or Territorial Foreign Income Tax Credits and Federal Logging Tax Credit"),
         plainForm<TaxData_Sch22>("Schedule 22 - Non-Resident Discretionary Trust"),
