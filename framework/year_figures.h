@@ -120,6 +120,10 @@ constexpr double kSch3InclusionRate = 0.5;
 constexpr double kSch3ChartRates[] = {0.5, 0.5, 0.5, 0.6666666666666666, 0.6666666666666666, 0.75, 0.75};
 constexpr int kSch3ChartFirstYear = 1985;
 
+constexpr double kT3MPartXII4Rate = 0.15;  // Form T3M line 175
+// Form T3M line 176: percent of line 295 by province code (ENUMTYPE_PROVINCE 0 to 13).
+constexpr double kT3MProvincialRates[14] = {0.0, 8.0, 12.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 11.5, 0.0, 0.0, 12.0, 0.0};
+
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:
