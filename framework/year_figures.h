@@ -140,6 +140,10 @@ constexpr MinTaxProvincialRate kMinTaxProvincialRates[] = {
     {1, 0.35, false}, {2, 0.337, true}, {8, 0.45, true},  {7, 0.45, true},   {13, 0.4267, true},
 };
 
+constexpr double kT3MPartXII4Rate = 0.15;  // Form T3M line 175
+// Form T3M line 176: percent of line 295 by province code (ENUMTYPE_PROVINCE 0 to 13).
+constexpr double kT3MProvincialRates[14] = {0.0, 8.0, 12.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 11.5, 0.0, 0.0, 12.0, 0.0};
+
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:

@@ -24,6 +24,7 @@ FormCalculation foreignTaxCreditCalculation();
 FormCalculation t184Calculation();
 FormCalculation sch11aCalculation();
 FormCalculation sch10Calculation();
+FormCalculation t3otherCalculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -51,6 +52,7 @@ const std::vector<FormCalculation>& formCalculations()
         t184Calculation(),
         sch11aCalculation(),
         sch10Calculation(),
+        t3otherCalculation(),
     };
     return forms;
 }

@@ -1,6 +1,9 @@
 #include "host/form_catalogue.h"
 
 #include "returns/t183trust.h"
+#include "returns/t3ath.h"
+#include "returns/t3m.h"
+#include "returns/t3s.h"
 #include "returns/t3ret.h"
 #include "returns/taxnote.h"
 #include "schedules/sch10.h"
@@ -30,6 +33,9 @@ const FormCatalogue& FormCatalogue::standard()
     // One row per form class, in the order `trustella forms` lists them.
     static const FormCatalogue catalogue({
         plainForm<TaxData_T3Ret>("T3 Trust Income Tax and Information Return"),
+        plainForm<TaxData_T3M>("T3M - Environmental Trust Income Tax Return"),
+        plainForm<TaxData_T3S>("T3S - Supplementary Unemployment Benefit Plan Income Tax Return"),
+        plainForm<TaxData_T3ATH_Ind>("T3ATH-IND - Amateur Athlete Trust Income Tax Return"),
         plainForm<TaxData_Sch1A>("Schedule 1A - Capital Gains on Gifts of Certain Capital Property"),
         plainForm<TaxData_Sch2>("Schedule 2 - Reserves on Dispositions of Capital Property"),
         plainForm<TaxData_Sch3>("Schedule 3 - Eligible Taxable Capital Gains"),

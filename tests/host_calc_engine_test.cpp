@@ -7,11 +7,15 @@
 
 #include "framework/geo_tables.h"
 #include "returns/t183trust.h"
+#include "returns/t3ath.h"
+#include "returns/t3m.h"
 #include "returns/t3ret.h"
+#include "returns/t3s.h"
 #include "schedules/sch9.h"
 #include "taxcalc/sch11.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <set>
 
 namespace {
@@ -211,29 +215,43 @@ std::set<std::string> changedFields(const CTaxData_Form& before, const CTaxData_
     return out;
 }
 
-std::set<std::string> operationTargets(const QMetaObject& target)
+std::set<std::string> operationTargets(const QMetaObject& target, const QMetaObject* source = nullptr)
 {
     std::set<std::string> out;
     for (const CopyRule& rule : copyRules())
-        if (rule.kind == CopyRule::Source::Operation && rule.targetClass == &target)
+        if (rule.kind == CopyRule::Source::Operation && rule.targetClass == &target &&
+            (!source || rule.sourceClass == source))
             out.insert(rule.targetField);
     return out;
 }
 }  // namespace
 
-// The rules list exactly the fields the return's updateT183Trust fills.
+// The rules list exactly the fields each return type's updateT183Trust fills.
 TEST(CopyRules, AuthorizationRulesAreTheFieldsTheReturnFills)
 {
-    std::set<std::string> changed;
-    for (const int variant : {0, 1}) {
-        TaxData_T3Ret t3;
-        fillEveryField(t3, variant);
-        TaxData_T183Trust fresh, t183;
-        t3.updateT183Trust(&t183);
-        const std::set<std::string> run = changedFields(fresh, t183);
-        changed.insert(run.begin(), run.end());
+    const std::function<std::unique_ptr<TaxData_T3Base>()> returnTypes[] = {
+        [] { return std::make_unique<TaxData_T3Ret>(); },
+        [] { return std::make_unique<TaxData_T3M>(); },
+        [] { return std::make_unique<TaxData_T3S>(); },
+        [] { return std::make_unique<TaxData_T3ATH_Ind>(); },
+    };
+    for (const auto& create : returnTypes) {
+        std::set<std::string> changed;
+        const QMetaObject* source = create()->metaObject();
+        for (const int variant : {0, 1, 2, 3}) {  // 2, 3: a filled form (a T3S writes province 0, the default)
+            auto ret = create();
+            fillEveryField(*ret, variant % 2);
+            TaxData_T183Trust fresh, t183;
+            if (variant > 1) {
+                fillEveryField(fresh, 1 - variant % 2);
+                fillEveryField(t183, 1 - variant % 2);
+            }
+            ret->updateT183Trust(&t183);
+            const std::set<std::string> run = changedFields(fresh, t183);
+            changed.insert(run.begin(), run.end());
+        }
+        EXPECT_EQ(changed, operationTargets(TaxData_T183Trust::staticMetaObject, source)) << source->className();
     }
-    EXPECT_EQ(changed, operationTargets(TaxData_T183Trust::staticMetaObject));
 }
 
 // The rules list exactly the fields "Always Allocate All" writes.
