@@ -11,6 +11,7 @@ FormCalculation sch8Calculation();
 FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
 FormCalculation t2043Calculation();
+FormCalculation t1055Calculation();
 FormCalculation sch20Calculation();
 FormCalculation sch21Calculation();
 FormCalculation sch22Calculation();
@@ -23,6 +24,9 @@ FormCalculation foreignTaxCreditCalculation();
 FormCalculation t184Calculation();
 FormCalculation sch11aCalculation();
 FormCalculation sch10Calculation();
+FormCalculation t2038Calculation();
+FormCalculation t1ksCalculation();
+FormCalculation sch15Calculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -37,6 +41,7 @@ const std::vector<FormCalculation>& formCalculations()
         sch9Calculation(),
         sch11Calculation(),
         t2043Calculation(),
+        t1055Calculation(),
         sch20Calculation(),
         sch21Calculation(),
         sch22Calculation(),
@@ -49,6 +54,9 @@ const std::vector<FormCalculation>& formCalculations()
         t184Calculation(),
         sch11aCalculation(),
         sch10Calculation(),
+        t1ksCalculation(),
+        sch15Calculation(),
+        t2038Calculation(),  // after Form T3 FFT: its line 12 is Schedule 11 line 24
     };
     return forms;
 }
