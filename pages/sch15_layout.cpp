@@ -4,7 +4,7 @@
 
 static const PageDescriptionSource kSch15Pages("Sch15", R"PAGES(
 form Sch15
-choices yesNo "1-Yes" "2-No"
+choices partAnswer "1-Yes" "2-No"
 choices addOrModify "1-Add reportable entity" "2-Modify reportable entity"
 choices entityType "1-Trustee" "2-Settlor" "3-Beneficiary" "4-Controlling person"
 choices entityClass "1-Natural person" "2-Corporation" "3-Trust" "4-Other"
@@ -14,8 +14,8 @@ choices residence "1-Canada" "2-United States" "3-Other"
 page TaxForm_Sch15_tab1 1
 title "Schedule 15 - Beneficial Ownership Information of a Trust"
 section "Part A - Trust information"
-field - "Is this the first time the trust is providing beneficial ownership information?" fld_bFirstYear:yesNo
-field - "Has the beneficial ownership information of the trust changed?" fld_partATrustChanged:yesNo
+field - "Is this the first time the trust is providing beneficial ownership information?" fld_bFirstYear:partAnswer
+field - "Has the beneficial ownership information of the trust changed?" fld_partATrustChanged:partAnswer
 section "Part B - Reportable entity"
 field - "Action" fld_partBAddOrMod:addOrModify
 field - "Reportable entity type" fld_partBEntityType:entityType
@@ -33,7 +33,7 @@ field - "Country" fld_iCountry:country
 field - "City" fld_city
 field - "Province, territory or state" fld_iProv:province
 field - "Postal code or ZIP code" fld_postalCode
-field - "Did the entity’s association with the trust end during the year?" fld_associationEnd:yesNo
+field - "Did the entity’s association with the trust end during the year?" fld_associationEnd:partAnswer
 
 page TaxForm_Sch15_AmendNote 2
 title "Part C - Beneficiaries unable to be listed"

@@ -22,7 +22,7 @@ field - "Authorized person" fld_AuthPerson
 field - "Language" fld_nLanguage:language
 field - "E-file number" fld_EFileNumber
 field - "E-file confirmation" fld_EFileConfirmation
-field - "Date the file was saved" =fld_DateOfSavingFile
+field - "Date the file was saved" fld_DateOfSavingFile
 field - "Filing status" fld_FileStatus:fileStatus
 field - "Confirmation number" fld_ConfirmCode
 field - "Filing date" fld_FileDate
@@ -49,9 +49,6 @@ line - "Tax rate" fld_taxrate .
 line - "AT1 refund" fld_AT1Refund .
 line - "AT1 balance owing" fld_AT1Balance .
 line - "AT1 tax rate" fld_AT1taxrate .
-section "Time spent"
-line - "Seconds" fld_time01 .
-line - "Minutes" fld_time02 .
 field - "Timer running" fld_bStartTimer
 
 page TaxForm_T1KSNew_T1KSNewPage2 2
@@ -59,8 +56,8 @@ title "Invoice Amounts"
 field - "Preparer" fld_profname
 field - "Telephone" fld_profphone
 field - "Address" fld_profaddr1
-field - "" fld_profaddr2
-field - "" fld_profaddr3
+field - "Address line 2" fld_profaddr2
+field - "Address line 3" fld_profaddr3
 field - "Invoice number" fld_InvNumber
 columns "No tax" "Amount"
 line - "Preparation fee" . fld_item_notax_1 fld_item_1

@@ -65,13 +65,3 @@ int TaxData_Sch15::Validate(unsigned char /*purpose*/, std::list<CString>& messa
     }
     return int(messages.size() - before);
 }
-
-void TaxData_Sch15::getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent)
-{
-    const FormPageDescriptions* described = PageDescriptionRegistry::instance().form(shortClassName());
-    if (!described)
-        return;
-    for (const PageDescription& description : described->pages)
-        if (formType() == kTrustSchedule || description.className != QLatin1String("TaxForm_Sch15_AmendNote"))
-            pages.append(DescribedTaxPage::create(description, this, parent));
-}

@@ -22,8 +22,6 @@ public:
     // An entity's Part A answers: those of the trust's own schedule.
     void syncFromMainSch15(TaxData_Sch15* main);
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
-    // The amendment note page is the trust's schedule's only.
-    void getUIPages(QList<BaseTaxPage*>& pages, QWidget* parent) override;
 
     // Part A
     FLD(CIntField, fld_bFirstYear, -1);         // first time reporting: 0 yes, 1 no

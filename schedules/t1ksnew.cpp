@@ -50,7 +50,5 @@ bool TaxData_T1KSNew::ShouldBeImported(unsigned char /*purpose*/, ENUMTYPE_PROVI
 
 int TaxData_T1KSNew::Serialize(unsigned int version, const CString& password, MyDataStream& ar)
 {
-    if (ar.IsStoring())
-        fld_DateOfSavingFile = QDate::currentDate();
     return CTaxDataBase01::Serialize(version, password, ar);
 }
