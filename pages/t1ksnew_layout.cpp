@@ -60,7 +60,7 @@ field - "Address line 2" fld_profaddr2
 field - "Address line 3" fld_profaddr3
 field - "Invoice number" fld_InvNumber
 columns "No tax" "Amount"
-line - "Preparation fee" . fld_item_notax_1 fld_item_1
+line - "Preparation fee" fld_item_notax_1 fld_item_1
 specify - fld_item_spec_2 fld_item_notax_2 fld_item_2
 specify - fld_item_spec_3 fld_item_notax_3 fld_item_3
 specify - fld_item_spec_4 fld_item_notax_4 fld_item_4
