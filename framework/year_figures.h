@@ -144,6 +144,22 @@ constexpr double kT3MPartXII4Rate = 0.15;  // Form T3M line 175
 // Form T3M line 176: percent of line 295 by province code (ENUMTYPE_PROVINCE 0 to 13).
 constexpr double kT3MProvincialRates[14] = {0.0, 8.0, 12.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 11.5, 0.0, 0.0, 12.0, 0.0};
 
+
+// Form T2038(IND), investment tax credit: the rates of Parts A, C and E as
+// the form prints them, the salary counted per apprentice, and the number
+// of previous years a credit is carried back to.
+constexpr double kItcSredRate = 0.15;               // lines 6712 and 6715
+constexpr double kItcQualifiedPropertyRate = 0.10;  // line 6714
+constexpr double kItcApprenticeJobRate = 0.15;      // line 6717
+constexpr double kItcChildCareSpacesRate = 0.30;    // line 67175
+constexpr double kItcApprenticeSalaryRate = 0.10;   // line 67180
+constexpr double kItcApprenticeSalaryCap = 20000.0;
+constexpr double kItc67184Rate = 0.20;
+constexpr double kItc67185Rate = 0.15;
+constexpr double kItcRecapture6726Rate = 0.15;
+constexpr double kItcRecapture6713Rate = 0.20;
+constexpr double kItcRefundRate = 0.40;             // Part E: refundable part
+constexpr int kItcCarrybackYears = 3;
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:

@@ -12,6 +12,7 @@ FormCalculation sch9Calculation();
 FormCalculation sch11Calculation();
 FormCalculation sch12Calculation();
 FormCalculation t2043Calculation();
+FormCalculation t1055Calculation();
 FormCalculation sch20Calculation();
 FormCalculation sch21Calculation();
 FormCalculation sch22Calculation();
@@ -25,6 +26,9 @@ FormCalculation t184Calculation();
 FormCalculation sch11aCalculation();
 FormCalculation sch10Calculation();
 FormCalculation t3otherCalculation();
+FormCalculation t2038Calculation();
+FormCalculation t1ksCalculation();
+FormCalculation sch15Calculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -40,6 +44,7 @@ const std::vector<FormCalculation>& formCalculations()
         sch11Calculation(),
         sch12Calculation(),
         t2043Calculation(),
+        t1055Calculation(),
         sch20Calculation(),
         sch21Calculation(),
         sch22Calculation(),
@@ -53,6 +58,9 @@ const std::vector<FormCalculation>& formCalculations()
         sch11aCalculation(),
         sch10Calculation(),
         t3otherCalculation(),
+        t1ksCalculation(),
+        sch15Calculation(),
+        t2038Calculation(),  // after Form T3 FFT: its line 12 is Schedule 11 line 24
     };
     return forms;
 }

@@ -7,6 +7,7 @@
 #include "returns/t3ret.h"
 #include "returns/taxnote.h"
 #include "schedules/sch10.h"
+#include "schedules/sch15.h"
 #include "schedules/sch1a.h"
 #include "schedules/sch2.h"
 #include "schedules/sch3.h"
@@ -21,6 +22,9 @@
 #include "schedules/sch21.h"
 #include "schedules/sch22.h"
 #include "schedules/sch23.h"
+#include "schedules/t1055.h"
+#include "schedules/t1ksnew.h"
+#include "schedules/t2038new.h"
 #include "schedules/t2043.h"
 #include "taxcalc/sch11.h"
 #include "taxcalc/sch11a.h"
@@ -51,6 +55,10 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_Sch21>("Schedule 21 - Federal and Provincial or Territorial Foreign Income Tax Credits and Federal Logging Tax Credit"),
         plainForm<TaxData_Sch22>("Schedule 22 - Non-Resident Discretionary Trust"),
         plainForm<TaxData_Sch23>("Schedule 23 - Agreement Among Associated Canadian-Controlled Private Corporations to Allocate the Business Limit"),
+        plainForm<TaxData_T1055>("T1055 - Summary of Deemed Dispositions"),
+        plainForm<TaxData_T2038New>("T2038(IND) - Investment Tax Credit"),
+        formWithTypeId<TaxData_T1KSNew>("T1-KS - Tax Result Summary and Invoice"),
+        formWithTypeId<TaxData_Sch15>("Schedule 15 - Beneficial Ownership Information of a Trust"),
         plainForm<TaxData_T2043>("T2043 - Return of Fuel Charge Proceeds to Farmers Tax Credit"),
         plainForm<TaxData_T183Trust>("T183 TRUST - Information Return for Electronic Filing of a Trust's Return"),
         plainForm<TaxData_TaxNote>("Tax note"),

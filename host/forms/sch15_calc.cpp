@@ -1,0 +1,37 @@
+// Schedule 15: the trust's own schedule first, then each reportable entity
+// with the Part A answers of the trust's schedule.
+#include "host/form_calculations.h"
+#include "schedules/sch15.h"
+
+namespace {
+void calculate(CalcPass& pass)
+{
+    TaxData_Sch15* main = nullptr;
+    for (CTaxData_Form* form : pass.ret.formPointers()) {
+        auto* sch15 = qobject_cast<TaxData_Sch15*>(form);
+        if (sch15 && sch15->formType() == TaxData_Sch15::kTrustSchedule) {
+            main = sch15;
+            break;
+        }
+    }
+    if (main)
+        main->Calculate01();
+    for (CTaxData_Form* form : pass.ret.formPointers()) {
+        auto* entity = qobject_cast<TaxData_Sch15*>(form);
+        if (!entity || entity->formType() != TaxData_Sch15::kReportableEntity)
+            continue;
+        entity->syncFromMainSch15(main);
+        entity->Calculate01();
+    }
+}
+}  // namespace
+
+FormCalculation sch15Calculation()
+{
+    return {
+        {
+            {{8, 6}, "Schedule 15: beneficial ownership", &calculate},
+        },
+        {},
+    };
+}
