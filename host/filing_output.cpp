@@ -7,8 +7,6 @@
 #include "returns/t183trust.h"
 #include "returns/t3base.h"
 
-namespace {
-// The text lines a form writes to its line stream (the typed records stay the host's).
 QStringList lineStreamOf(NetfileLineStreamForm& form)
 {
     char* buffer = nullptr;
@@ -25,6 +23,7 @@ QStringList lineStreamOf(NetfileLineStreamForm& form)
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+namespace {
 template <class Form>
 Form* firstOf(const std::vector<CTaxData_Form*>& forms)
 {

@@ -26,6 +26,9 @@ struct FormNetfileRecords {
 std::vector<FormNetfileRecords> collectNetfileRecords(const std::vector<CTaxData_Form*>& forms);
 std::vector<FormNetfileRecords> collectNetfileRecords(const TaxReturn& ret);
 
+// The text lines a form writes to its line stream (the typed records stay the host's).
+QStringList lineStreamOf(NetfileLineStreamForm& form);
+
 // One line "CLASS CODE VALUE" per record, each form's records in code order,
 // then "CLASS stream LINE" per line of its line stream.
 QString netfileRecordsText(const std::vector<FormNetfileRecords>& sets);

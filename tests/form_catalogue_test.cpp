@@ -36,18 +36,20 @@ TaxReturn returnOf(std::unique_ptr<CTaxData_Form> form)
     return ret;
 }
 
-// The form's Netfile output on its test data, as the host collects it: one
-// "code value" per record, then "stream LINE" per line of its line stream.
+// The form's Netfile output on its test data: one "code value" per record
+// (whether or not the host files them), then "stream LINE" per line of its
+// line stream.
 QString netfileRecordsOfTestData(const FormClass& cls)
 {
     auto form = testDataOf(cls);
+    NetfileGenObjParamStruct ctx;
+    form->WriteNetfile(0, &ctx);
     QString text;
-    for (const FormNetfileRecords& set : collectNetfileRecords({form.get()})) {
-        for (const auto& [code, value] : set.records)
-            text += QString::fromStdString(code) + QLatin1Char(' ') + value + QLatin1Char('\n');
-        for (const QString& line : set.lineStream)
+    for (const auto& [code, value] : ctx.records)
+        text += QString::fromStdString(code) + QLatin1Char(' ') + value + QLatin1Char('\n');
+    if (auto* streamForm = dynamic_cast<NetfileLineStreamForm*>(form.get()))
+        for (const QString& line : lineStreamOf(*streamForm))
             text += QStringLiteral("stream ") + line + QLatin1Char('\n');
-    }
     return text;
 }
 
