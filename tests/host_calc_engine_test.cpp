@@ -166,7 +166,8 @@ TEST(CopyRules, EveryRuleNamesRealFields)
         }
         switch (rule.kind) {
         case CopyRule::Source::Field: {
-            const CField* from = create(rule.sourceClass)->findField(rule.sourceField);
+            const auto source = create(rule.sourceClass);
+            const CField* from = source->findField(rule.sourceField);
             ASSERT_TRUE(from) << rule.sourceField;
             EXPECT_EQ(from->kind(), to->kind());
             break;
