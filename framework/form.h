@@ -169,6 +169,18 @@ public:
     CString m_strAccount;
 };
 
+// Where a slip comes from (its origin): received by the trust, or issued by it.
+constexpr ENUMTYPE_FROM kSlipReceivedByTrust = 1;
+constexpr ENUMTYPE_FROM kSlipIssuedByTrust = 3;
+
+struct STRU_SLIPDATA_CALCULATION;
+
+// One box shown for a slip in the slips table and by `trustella slips`.
+struct SlipKeyBox {
+    QString box;  // "21", "Box 13"
+    double amount = 0.0;
+};
+
 // Base of the information slips.
 class CSlipTaxDataBase01 : public CTaxData_Form {
     Q_OBJECT
@@ -185,6 +197,15 @@ public:
     virtual bool GetDocDescription(CString& out);
     virtual int getSlipContentForAttachDoc(CString& out, std::map<CString, CString>& values);
     virtual int updateConfirmationCode(const CString& confirmation, const CString& fileDate);
+
+    // A received slip adds the trust's share of its boxes to the slip totals
+    // (after its Calculate02), marking the members it feeds; issued slips add nothing.
+    virtual void addToSlipTotals(STRU_SLIPDATA_CALCULATION& /*totals*/) const {}
+    // The other party: the recipient of an issued slip, the payer of a received one.
+    virtual CString slipParty() const { return {}; }
+    // The few boxes that identify the slip in a list.
+    virtual std::vector<SlipKeyBox> slipKeyBoxes() const { return {}; }
+    bool issuedByTrust() const { return m_from == kSlipIssuedByTrust; }
 
     CString m_confirmationCode;  // last electronic filing confirmation of this slip
     CString m_fileDate;

@@ -8,6 +8,16 @@
 struct STRU_SLIPDATA_CALCULATION {
     static constexpr int kSize = 64;
     std::array<double, kSize> amounts{};
+    // A member is present when at least one slip that feeds it is in the
+    // return, even with a zero amount: a copy from an absent member leaves
+    // the user's entry alone.
+    std::array<bool, kSize> present{};
+
+    void add(int member, double amount)
+    {
+        amounts[size_t(member)] += amount;
+        present[size_t(member)] = true;
+    }
 
     double& operator[](int i) { return amounts[size_t(i)]; }
     double operator[](int i) const { return amounts[size_t(i)]; }

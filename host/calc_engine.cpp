@@ -27,7 +27,7 @@ void calculatePass(TaxReturn& ret)
     auto applyRulesUpTo = [&](const CalcOrder* limit) {
         for (; nextRule != rules.end() && (!limit || !(*limit < nextRule->at)); ++nextRule)
             if (nextRule->kind != CopyRule::Source::Operation)
-                applyRule(*nextRule, ret);
+                applyRule(*nextRule, ret, pass.slipTotals);
     };
     for (const CalcStep& step : calculationSteps()) {
         applyRulesUpTo(&step.order);

@@ -13,7 +13,7 @@
 // What a step works on: the return, and the slip totals of this pass.
 struct CalcPass {
     TaxReturn& ret;
-    // Amounts totalled from the slips of the return (none are built yet: all zero).
+    // Amounts totalled from the received slips of the return, built at step 2.2.
     STRU_SLIPDATA_CALCULATION slipTotals;
 };
 

@@ -1,6 +1,7 @@
 #include "host/copy_rules.h"
 
 #include "host/form_calculations.h"
+#include "host/slip_totals.h"
 
 #include <QMetaObject>
 #include <algorithm>
@@ -26,8 +27,20 @@ bool flagSet(const CTaxData_Form& form, const char* name)
 }
 }  // namespace
 
-RuleForms ruleFormsNow(const CopyRule& rule, const TaxReturn& ret)
+namespace {
+bool anyMemberPresent(const CopyRule& rule, const STRU_SLIPDATA_CALCULATION& totals)
 {
+    for (signed char m : rule.slipMembers)
+        if (m >= 0 && totals.present[size_t(m)])
+            return true;
+    return false;
+}
+}  // namespace
+
+RuleForms ruleFormsNow(const CopyRule& rule, const TaxReturn& ret, const STRU_SLIPDATA_CALCULATION* totals)
+{
+    if (rule.kind == CopyRule::Source::SlipTotals && !anyMemberPresent(rule, totals ? *totals : slipTotalsOf(ret)))
+        return {};
     CTaxData_Form* target = ret.first(*rule.targetClass);
     CTaxData_Form* source = rule.sourceClass ? ret.first(*rule.sourceClass) : nullptr;
     if (!target || (rule.sourceClass && !source))
@@ -39,9 +52,9 @@ RuleForms ruleFormsNow(const CopyRule& rule, const TaxReturn& ret)
     return {source, target};
 }
 
-void applyRule(const CopyRule& rule, const TaxReturn& ret)
+void applyRule(const CopyRule& rule, const TaxReturn& ret, const STRU_SLIPDATA_CALCULATION& totals)
 {
-    const RuleForms forms = ruleFormsNow(rule, ret);
+    const RuleForms forms = ruleFormsNow(rule, ret, &totals);
     if (!forms.target)
         return;
     CField* to = forms.target->findField(rule.targetField);
@@ -49,13 +62,21 @@ void applyRule(const CopyRule& rule, const TaxReturn& ret)
         to->copyValueFrom(*forms.source->findField(rule.sourceField));
     else if (rule.kind == CopyRule::Source::Computed)
         static_cast<CFloatField*>(to)->store(rule.compute(*forms.source));
+    else if (rule.kind == CopyRule::Source::SlipTotals) {
+        double sum = 0.0;
+        for (signed char m : rule.slipMembers)
+            if (m >= 0)
+                sum += totals[m];
+        static_cast<CFloatField*>(to)->store(sum);
+    }
 }
 
 std::vector<EngineFilledField> engineFilledFields(const TaxReturn& ret, const CTaxData_Form& target)
 {
     std::vector<EngineFilledField> out;
+    const STRU_SLIPDATA_CALCULATION totals = slipTotalsOf(ret);
     for (const CopyRule& rule : copyRules()) {
-        if (ruleFormsNow(rule, ret).target != &target)
+        if (ruleFormsNow(rule, ret, &totals).target != &target)
             continue;
         const QString field = QString::fromLatin1(rule.targetField);
         const bool listed = std::any_of(out.begin(), out.end(), [&](const auto& f) { return f.field == field; });

@@ -9,10 +9,13 @@
 // user has set it, the user's value is kept.
 #pragma once
 
+#include "framework/slipcalc.h"
 #include "host/calc_order.h"
 #include "host/tax_return.h"
 
 #include <QString>
+#include <array>
+#include <initializer_list>
 #include <vector>
 
 struct QMetaObject;
@@ -22,6 +25,7 @@ struct CopyRule {
         Field,      // the source field's value, copied as it is
         Computed,   // `compute` works the amount out from the source form
         Operation,  // an operation of the source, run by the step at `at`, fills the target
+        SlipTotals, // the sum of members of the slip totals record (present when a slip feeds one)
     };
     CalcOrder at;
     Source kind;
@@ -33,6 +37,7 @@ struct CopyRule {
     const char* comesFrom;  // where the value comes from, for people: "Schedule 11 line 34"
     const char* overrideFlag = nullptr;  // set on the target: the user's value is kept
     const char* onlyWhile = nullptr;     // flag on the target that must be set for the rule to fill
+    std::array<signed char, 4> slipMembers{{-1, -1, -1, -1}};  // Source::SlipTotals: members summed
 
     // The same rule, kept from the target while `flag` (a target field) is set.
     CopyRule unless(const char* flag) const
@@ -77,6 +82,18 @@ CopyRule filledFromSlipTotals(CalcOrder at, const char* to, const char* comesFro
     return {at, CopyRule::Source::Operation, nullptr, nullptr, nullptr, &Target::staticMetaObject, to, comesFrom};
 }
 
+// A field the engine sets to the sum of slip totals members (the trust's share
+// of the received slips' boxes), while a slip that feeds one is present.
+template <class Target>
+CopyRule fromSlipTotals(CalcOrder at, std::initializer_list<int> members, const char* to, const char* comesFrom)
+{
+    CopyRule rule{at, CopyRule::Source::SlipTotals, nullptr, nullptr, nullptr, &Target::staticMetaObject, to, comesFrom};
+    size_t i = 0;
+    for (int m : members)
+        rule.slipMembers.at(i++) = static_cast<signed char>(m);
+    return rule;
+}
+
 // Every rule, in the order the pass applies them.
 const std::vector<CopyRule>& copyRules();
 
@@ -87,10 +104,12 @@ struct RuleForms {
     CTaxData_Form* source = nullptr;
     CTaxData_Form* target = nullptr;
 };
-RuleForms ruleFormsNow(const CopyRule& rule, const TaxReturn& ret);
+// `totals` decides whether a slip totals rule fills (without it, the totals
+// of the return as it stands).
+RuleForms ruleFormsNow(const CopyRule& rule, const TaxReturn& ret, const STRU_SLIPDATA_CALCULATION* totals = nullptr);
 
 // Applies a Field or Computed rule when it fills its target now.
-void applyRule(const CopyRule& rule, const TaxReturn& ret);
+void applyRule(const CopyRule& rule, const TaxReturn& ret, const STRU_SLIPDATA_CALCULATION& totals);
 
 // A field of a form that the engine fills now, and where its value comes from.
 struct EngineFilledField {

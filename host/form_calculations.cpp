@@ -2,6 +2,7 @@
 
 // One line per form: its calculation in host/forms/.
 FormCalculation t3retCalculation();
+FormCalculation slipsCalculation();
 FormCalculation sch1aCalculation();
 FormCalculation sch2Calculation();
 FormCalculation sch3Calculation();
@@ -34,6 +35,7 @@ const std::vector<FormCalculation>& formCalculations()
 {
     static const std::vector<FormCalculation> forms = {
         t3retCalculation(),
+        slipsCalculation(),
         sch1aCalculation(),
         sch2Calculation(),
         sch3Calculation(),

@@ -3,6 +3,8 @@
 #include "host/calc_engine.h"
 #include "host/copy_rules.h"
 #include "host/form_catalogue.h"
+#include "host/slip_totals.h"
+#include "host_test_forms.h"
 #include "host/trust_jurisdiction.h"
 
 #include "framework/geo_tables.h"
@@ -267,4 +269,35 @@ TEST(CopyRules, AllocateAllRulesAreTheFieldsTheAllocationWrites)
     sch9.copySlipCalcAmount(slips, &t3);
     sch9.autoSetAllAllocation();
     EXPECT_EQ(changedFields(fresh, sch9), operationTargets(TaxData_Sch9::staticMetaObject));
+}
+
+// Received slips feed the totals and a totals rule; issued slips do not, and
+// without a feeding slip the user's entry stays.
+TEST(CopyRules, SlipTotalsRuleFillsOnlyWhileAReceivedSlipFeedsIt)
+{
+    const CopyRule rule = fromSlipTotals<TaxData_FrameworkSample>({2, 10}, {22, 24}, "fld_amount", "received slips");
+    TaxReturn ret;
+    auto* target = static_cast<TaxData_FrameworkSample*>(ret.add(std::make_unique<TaxData_FrameworkSample>()));
+    target->fld_amount = 5.0;
+    auto addSlip = [&](int from, double box12) {
+        auto slip = std::make_unique<TaxData_Slip_HostSample>(from);
+        slip->box_12 = box12;
+        ret.add(std::move(slip));
+    };
+    const struct {
+        int from;
+        double box12;
+        double expected;
+    } steps[] = {
+        {kSlipIssuedByTrust, 700.0, 5.0},    // issued: nothing feeds member 22 yet
+        {kSlipReceivedByTrust, 0.0, 0.0},    // a received slip with nothing in it still takes the line
+        {kSlipReceivedByTrust, 120.25, 120.25},
+        {kSlipReceivedByTrust, 0.5, 120.75},
+    };
+    for (const auto& step : steps) {
+        addSlip(step.from, step.box12);
+        applyRule(rule, ret, slipTotalsOf(ret));
+        EXPECT_DOUBLE_EQ(target->fld_amount.value(), step.expected) << step.from << " " << step.box12;
+        EXPECT_EQ(ruleFormsNow(rule, ret).target != nullptr, step.from == kSlipReceivedByTrust || step.expected != 5.0);
+    }
 }

@@ -5,6 +5,7 @@
 
 #include "sample_form.h"
 
+#include "framework/slipcalc.h"
 #include "host/form_catalogue.h"
 
 class TaxData_HostTyped : public CTaxDataBase01 {
@@ -19,6 +20,7 @@ class TaxData_Slip_HostSample : public CSlipTaxDataBase01 {
     Q_OBJECT
 public:
     explicit TaxData_Slip_HostSample(int from) : CSlipTaxDataBase01(42, from) {}
+    void addToSlipTotals(STRU_SLIPDATA_CALCULATION& totals) const override { totals.add(22, box_12); }
     FLD(CFloatField, box_12, 0.0, 12);
     FLD(CStringField, box_payer, 0, "", 20, 0x10000);
 };
