@@ -382,6 +382,44 @@ void PageDescriptionRegistry::addSource(const char* sourceName, const char* utf8
     m_parsed = false;
 }
 
+// Lines between "repeat N" and "end repeat" stand N times, "{n}" in them
+// replaced by 1 .. N: a table of numbered rows is written once.
+static QString expandRepeatedLines(const QString& sourceName, const QString& text, QStringList& errors)
+{
+    static const QRegularExpression start(QStringLiteral("^\\s*repeat\\s+(\\d+)\\s*$"));
+    static const QRegularExpression stop(QStringLiteral("^\\s*end repeat\\s*$"));
+    if (!text.contains(QLatin1String("repeat")))
+        return text;
+    QStringList out;
+    QStringList block;
+    int times = -1;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        const QRegularExpressionMatch open = start.match(line);
+        if (open.hasMatch()) {
+            if (times >= 0)
+                errors << QStringLiteral("%1:%2: repeat inside repeat").arg(sourceName).arg(i + 1);
+            times = open.captured(1).toInt();
+            block.clear();
+        } else if (stop.match(line).hasMatch()) {
+            if (times < 0)
+                errors << QStringLiteral("%1:%2: end repeat without repeat").arg(sourceName).arg(i + 1);
+            for (int n = 1; n <= times; ++n)
+                for (const QString& b : block)
+                    out << QString(b).replace(QLatin1String("{n}"), QString::number(n));
+            times = -1;
+        } else if (times >= 0) {
+            block << line;
+        } else {
+            out << line;
+        }
+    }
+    if (times >= 0)
+        errors << QStringLiteral("%1: repeat without end repeat").arg(sourceName);
+    return out.join(QLatin1Char('\n'));
+}
+
 void PageDescriptionRegistry::parseAll()
 {
     if (m_parsed)
@@ -393,7 +431,7 @@ void PageDescriptionRegistry::parseAll()
     for (const Source& source : m_sources) {
         // The year's figures are printed from the one table that the calculations read.
         QStringList unknownFigures;
-        const QString text = expandYearFigures(source.text, &unknownFigures);
+        const QString text = expandYearFigures(expandRepeatedLines(source.name, source.text, m_errors), &unknownFigures);
         for (const QString& figure : unknownFigures)
             m_errors.append(QStringLiteral("%1: unknown year figure %2").arg(source.name, figure));
         FormPageDescriptions form = parsePageDescriptions(source.name, text, m_errors);

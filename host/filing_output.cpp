@@ -1,6 +1,7 @@
 #include "host/filing_output.h"
 
 #include "framework/form.h"
+#include "framework/json_filing_part.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -104,7 +105,18 @@ bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QS
         doc["taxPreparer"] = std::move(preparer);
     }
 
-    doc["statements"] = json::array();  // the statements' parts, filled by their writers later
+    doc["statements"] = json::array();
+    for (CTaxData_Form* form : forms) {
+        auto* part = dynamic_cast<JsonFilingPart*>(form);
+        if (!part)
+            continue;
+        json entry{{"form", form->shortClassName().toStdString()}};
+        part->writeJsonFilingPart(entry);
+        json& section = doc[part->jsonFilingSection()];
+        if (section.is_null())
+            section = json::array();
+        section.push_back(std::move(entry));
+    }
 
     json issuer = json::object();
     ret->getIssuingSlipEntityData(issuer);

@@ -9,54 +9,40 @@ choices foreignBank "No" "Yes"
 page TaxForm_Sch21_tab1 1
 title "Part 1 - Foreign non-business income tax credit"
 columns "100 Country" "110 Net foreign non-business income" "120 Non-business income tax paid" "130 Tax deductible under subsection 20(12)" "E: 120 minus 130"
-line - "Row 1" fld_100_1:country fld_110_1 fld_120_1 fld_130_1 fld_Part1_E_1
-line - "Row 2" fld_100_2:country fld_110_2 fld_120_2 fld_130_2 fld_Part1_E_2
-line - "Row 3" fld_100_3:country fld_110_3 fld_120_3 fld_130_3 fld_Part1_E_3
-line - "Row 4" fld_100_4:country fld_110_4 fld_120_4 fld_130_4 fld_Part1_E_4
-line - "Row 5" fld_100_5:country fld_110_5 fld_120_5 fld_130_5 fld_Part1_E_5
+repeat 5
+line - "Row {n}" fld_100_{n}:country fld_110_{n} fld_120_{n} fld_130_{n} fld_Part1_E_{n}
+end repeat
 columns "F: Line 600" "G: Line 610" "H: G x 110 / F" "180 Credit (lesser of E and H)" "Credit claimed"
-line - "Row 1" fld_Part1_F_1 fld_Part1_G_1 fld_Part1_H_1 fld_180_1 fld_non_busi_credit_claimed_1
-line - "Row 2" fld_Part1_F_2 fld_Part1_G_2 fld_Part1_H_2 fld_180_2 fld_non_busi_credit_claimed_2
-line - "Row 3" fld_Part1_F_3 fld_Part1_G_3 fld_Part1_H_3 fld_180_3 fld_non_busi_credit_claimed_3
-line - "Row 4" fld_Part1_F_4 fld_Part1_G_4 fld_Part1_H_4 fld_180_4 fld_non_busi_credit_claimed_4
-line - "Row 5" fld_Part1_F_5 fld_Part1_G_5 fld_Part1_H_5 fld_180_5 fld_non_busi_credit_claimed_5
+repeat 5
+line - "Row {n}" fld_Part1_F_{n} fld_Part1_G_{n} fld_Part1_H_{n} fld_180_{n} fld_non_busi_credit_claimed_{n}
+end repeat
 line - "Totals" . . . fld_180_total fld_non_busi_credit_total
 title "Part 2 - Foreign business income tax credit"
 columns "200 Country" "210 Net foreign business income" "220 Business income tax paid" "230 Unused credits" "E: 220 plus 230" "F: Line 600"
-line - "Row 1" fld_200_1:country fld_210_1 fld_220_1 fld_230_1 fld_Part2_E_1 fld_Part2_F_1
-line - "Row 2" fld_200_2:country fld_210_2 fld_220_2 fld_230_2 fld_Part2_E_2 fld_Part2_F_2
-line - "Row 3" fld_200_3:country fld_210_3 fld_220_3 fld_230_3 fld_Part2_E_3 fld_Part2_F_3
-line - "Row 4" fld_200_4:country fld_210_4 fld_220_4 fld_230_4 fld_Part2_E_4 fld_Part2_F_4
-line - "Row 5" fld_200_5:country fld_210_5 fld_220_5 fld_230_5 fld_Part2_E_5 fld_Part2_F_5
+repeat 5
+line - "Row {n}" fld_200_{n}:country fld_210_{n} fld_220_{n} fld_230_{n} fld_Part2_E_{n} fld_Part2_F_{n}
+end repeat
 columns "G: Line 620" "H: G minus the non-business credit claimed" "I: G x 210 / F" "280 Credit (least of E, H and I)" "Credit claimed"
-line - "Row 1" fld_Part2_G_1 fld_Part2_H_1 fld_Part2_I_1 fld_280_1 fld_busi_credit_claimed_1
-line - "Row 2" fld_Part2_G_2 fld_Part2_H_2 fld_Part2_I_2 fld_280_2 fld_busi_credit_claimed_2
-line - "Row 3" fld_Part2_G_3 fld_Part2_H_3 fld_Part2_I_3 fld_280_3 fld_busi_credit_claimed_3
-line - "Row 4" fld_Part2_G_4 fld_Part2_H_4 fld_Part2_I_4 fld_280_4 fld_busi_credit_claimed_4
-line - "Row 5" fld_Part2_G_5 fld_Part2_H_5 fld_Part2_I_5 fld_280_5 fld_busi_credit_claimed_5
+repeat 5
+line - "Row {n}" fld_Part2_G_{n} fld_Part2_H_{n} fld_Part2_I_{n} fld_280_{n} fld_busi_credit_claimed_{n}
+end repeat
 line - "Totals" . . . fld_280_total fld_busi_credit_total
 
 page TaxForm_Sch21_tab2 2
 title "Part 3 - Continuity of unused foreign business income tax credits"
 columns "345 Country" "L: Balance at the end of the previous year" "348 Expired credits" "350 Opening balance" "360 Transferred on amalgamation or wind-up"
-line - "Row 1" fld_345_1:country fld_Part3_L_1 fld_348_1 fld_350_1 fld_360_1
-line - "Row 2" fld_345_2:country fld_Part3_L_2 fld_348_2 fld_350_2 fld_360_2
-line - "Row 3" fld_345_3:country fld_Part3_L_3 fld_348_3 fld_350_3 fld_360_3
-line - "Row 4" fld_345_4:country fld_Part3_L_4 fld_348_4 fld_350_4 fld_360_4
-line - "Row 5" fld_345_5:country fld_Part3_L_5 fld_348_5 fld_350_5 fld_360_5
+repeat 5
+line - "Row {n}" fld_345_{n}:country fld_Part3_L_{n} fld_348_{n} fld_350_{n} fld_360_{n}
+end repeat
 columns "P: Business income tax paid (line 220)" "Q: Credit claimed" "R: Carried back (Part 4)" "380 Closing balance"
-line - "Row 1" fld_Part3_P_1 fld_Part3_Q_1 fld_Part3_R_1 fld_380_1
-line - "Row 2" fld_Part3_P_2 fld_Part3_Q_2 fld_Part3_R_2 fld_380_2
-line - "Row 3" fld_Part3_P_3 fld_Part3_Q_3 fld_Part3_R_3 fld_380_3
-line - "Row 4" fld_Part3_P_4 fld_Part3_Q_4 fld_Part3_R_4 fld_380_4
-line - "Row 5" fld_Part3_P_5 fld_Part3_Q_5 fld_Part3_R_5 fld_380_5
+repeat 5
+line - "Row {n}" fld_Part3_P_{n} fld_Part3_Q_{n} fld_Part3_R_{n} fld_380_{n}
+end repeat
 title "Part 4 - Request for carryback of unused foreign business income tax credits"
 columns "900 Country" "U: Unused credit" "901 1st previous year" "902 2nd previous year" "903 3rd previous year"
-line - "Row 1" fld_900_1:country fld_Part4_U_1 fld_901_1 fld_902_1 fld_903_1
-line - "Row 2" fld_900_2:country fld_Part4_U_2 fld_901_2 fld_902_2 fld_903_2
-line - "Row 3" fld_900_3:country fld_Part4_U_3 fld_901_3 fld_902_3 fld_903_3
-line - "Row 4" fld_900_4:country fld_Part4_U_4 fld_901_4 fld_902_4 fld_903_4
-line - "Row 5" fld_900_5:country fld_Part4_U_5 fld_901_5 fld_902_5 fld_903_5
+repeat 5
+line - "Row {n}" fld_900_{n}:country fld_Part4_U_{n} fld_901_{n} fld_902_{n} fld_903_{n}
+end repeat
 title "Part 5 - Federal logging tax credit"
 columns "Logging tax paid" "Logging income" "C: tax x 2 / 30" "E: income x 2 / 3" "F: lesser of C and E"
 line - "Province 1" fld_500 fld_510 fld_Part5_C_1 fld_Part5_E_1 fld_Part5_F_1

@@ -28,45 +28,39 @@ page TaxForm_T1055_tab2 2
 title "Deemed dispositions of property"
 section "1 - Qualified small business corporation shares"
 columns "Number" "Name of corporation" "Year of acquisition" "Proceeds of disposition" "Adjusted cost base" "Gain (or loss)"
-line - "Property 1" fld_bizSharesNum_1 fld_bizSharesName_1 fld_bizSharesYear_1 fld_bizSharesDisp_1 fld_bizSharesAcb_1 =fld_bizSharesGain_1
-line - "Property 2" fld_bizSharesNum_2 fld_bizSharesName_2 fld_bizSharesYear_2 fld_bizSharesDisp_2 fld_bizSharesAcb_2 =fld_bizSharesGain_2
-line - "Property 3" fld_bizSharesNum_3 fld_bizSharesName_3 fld_bizSharesYear_3 fld_bizSharesDisp_3 fld_bizSharesAcb_3 =fld_bizSharesGain_3
-line - "Property 4" fld_bizSharesNum_4 fld_bizSharesName_4 fld_bizSharesYear_4 fld_bizSharesDisp_4 fld_bizSharesAcb_4 =fld_bizSharesGain_4
+repeat 4
+line - "Property {n}" fld_bizSharesNum_{n} fld_bizSharesName_{n} fld_bizSharesYear_{n} fld_bizSharesDisp_{n} fld_bizSharesAcb_{n} =fld_bizSharesGain_{n}
+end repeat
 line 55011 "Total" . . . =fld_55011 . =fld_55012
 section "2 - Qualified farm or fishing property"
 columns "Address or legal description" "Year of acquisition" "Proceeds of disposition" "Adjusted cost base" "Gain (or loss)"
-line - "Property 1" fld_farmAddr_1 fld_farmSharesYear_1 fld_farmSharesDisp_1 fld_farmSharesAcb_1 =fld_farmSharesGain_1
-line - "Property 2" fld_farmAddr_2 fld_farmSharesYear_2 fld_farmSharesDisp_2 fld_farmSharesAcb_2 =fld_farmSharesGain_2
-line - "Property 3" fld_farmAddr_3 fld_farmSharesYear_3 fld_farmSharesDisp_3 fld_farmSharesAcb_3 =fld_farmSharesGain_3
-line - "Property 4" fld_farmAddr_4 fld_farmSharesYear_4 fld_farmSharesDisp_4 fld_farmSharesAcb_4 =fld_farmSharesGain_4
+repeat 4
+line - "Property {n}" fld_farmAddr_{n} fld_farmSharesYear_{n} fld_farmSharesDisp_{n} fld_farmSharesAcb_{n} =fld_farmSharesGain_{n}
+end repeat
 line 55021 "Total" . . =fld_55021 . =fld_55022
 section "3 - Mutual fund units and other shares"
 columns "Number" "Name of corporation" "Year of acquisition" "Proceeds of disposition" "Adjusted cost base" "Gain (or loss)"
-line - "Property 1" fld_mutualSharesNum_1 fld_mutualSharesName_1 fld_mutualSharesYear_1 fld_mutualSharesDisp_1 fld_mutualSharesAcb_1 =fld_mutualSharesGain_1
-line - "Property 2" fld_mutualSharesNum_2 fld_mutualSharesName_2 fld_mutualSharesYear_2 fld_mutualSharesDisp_2 fld_mutualSharesAcb_2 =fld_mutualSharesGain_2
-line - "Property 3" fld_mutualSharesNum_3 fld_mutualSharesName_3 fld_mutualSharesYear_3 fld_mutualSharesDisp_3 fld_mutualSharesAcb_3 =fld_mutualSharesGain_3
-line - "Property 4" fld_mutualSharesNum_4 fld_mutualSharesName_4 fld_mutualSharesYear_4 fld_mutualSharesDisp_4 fld_mutualSharesAcb_4 =fld_mutualSharesGain_4
+repeat 4
+line - "Property {n}" fld_mutualSharesNum_{n} fld_mutualSharesName_{n} fld_mutualSharesYear_{n} fld_mutualSharesDisp_{n} fld_mutualSharesAcb_{n} =fld_mutualSharesGain_{n}
+end repeat
 line 55031 "Total" . . . =fld_55031 . =fld_55032
 section "4 - Real estate and depreciable property"
 columns "Address or legal description" "Year of acquisition" "Proceeds of disposition" "Adjusted cost base" "Gain (or loss)"
-line - "Property 1" fld_realEstateAddr_1 fld_realEstateSharesYear_1 fld_realEstateSharesDisp_1 fld_realEstateSharesAcb_1 =fld_realEstateSharesGain_1
-line - "Property 2" fld_realEstateAddr_2 fld_realEstateSharesYear_2 fld_realEstateSharesDisp_2 fld_realEstateSharesAcb_2 =fld_realEstateSharesGain_2
-line - "Property 3" fld_realEstateAddr_3 fld_realEstateSharesYear_3 fld_realEstateSharesDisp_3 fld_realEstateSharesAcb_3 =fld_realEstateSharesGain_3
-line - "Property 4" fld_realEstateAddr_4 fld_realEstateSharesYear_4 fld_realEstateSharesDisp_4 fld_realEstateSharesAcb_4 =fld_realEstateSharesGain_4
+repeat 4
+line - "Property {n}" fld_realEstateAddr_{n} fld_realEstateSharesYear_{n} fld_realEstateSharesDisp_{n} fld_realEstateSharesAcb_{n} =fld_realEstateSharesGain_{n}
+end repeat
 line 55041 "Total" . . =fld_55041 . =fld_55042
 section "5 - Bonds, debentures, promissory notes, crypto-assets, and other similar properties"
 columns "Face value" "Maturity date" "Name of issuer" "Year of acquisition" "Proceeds of disposition" "Adjusted cost base" "Gain (or loss)"
-line - "Property 1" fld_bondsFaceValue_1 fld_bondsMatDate_1 fld_bondsIssuerName_1 fld_bondsSharesYear_1 fld_bondsSharesDisp_1 fld_bondsSharesAcb_1 =fld_bondsSharesGain_1
-line - "Property 2" fld_bondsFaceValue_2 fld_bondsMatDate_2 fld_bondsIssuerName_2 fld_bondsSharesYear_2 fld_bondsSharesDisp_2 fld_bondsSharesAcb_2 =fld_bondsSharesGain_2
-line - "Property 3" fld_bondsFaceValue_3 fld_bondsMatDate_3 fld_bondsIssuerName_3 fld_bondsSharesYear_3 fld_bondsSharesDisp_3 fld_bondsSharesAcb_3 =fld_bondsSharesGain_3
-line - "Property 4" fld_bondsFaceValue_4 fld_bondsMatDate_4 fld_bondsIssuerName_4 fld_bondsSharesYear_4 fld_bondsSharesDisp_4 fld_bondsSharesAcb_4 =fld_bondsSharesGain_4
+repeat 4
+line - "Property {n}" fld_bondsFaceValue_{n} fld_bondsMatDate_{n} fld_bondsIssuerName_{n} fld_bondsSharesYear_{n} fld_bondsSharesDisp_{n} fld_bondsSharesAcb_{n} =fld_bondsSharesGain_{n}
+end repeat
 line 55051 "Total" . . . . =fld_55051 . =fld_55052
 section "6 - Personal-use property"
 columns "Description" "Year of acquisition" "Proceeds of disposition" "Adjusted cost base" "Gain (or loss)"
-line - "Property 1" fld_personalPropDesc_1 fld_personalPropSharesYear_1 fld_personalPropSharesDisp_1 fld_personalPropSharesAcb_1 =fld_personalPropSharesGain_1
-line - "Property 2" fld_personalPropDesc_2 fld_personalPropSharesYear_2 fld_personalPropSharesDisp_2 fld_personalPropSharesAcb_2 =fld_personalPropSharesGain_2
-line - "Property 3" fld_personalPropDesc_3 fld_personalPropSharesYear_3 fld_personalPropSharesDisp_3 fld_personalPropSharesAcb_3 =fld_personalPropSharesGain_3
-line - "Property 4" fld_personalPropDesc_4 fld_personalPropSharesYear_4 fld_personalPropSharesDisp_4 fld_personalPropSharesAcb_4 =fld_personalPropSharesGain_4
+repeat 4
+line - "Property {n}" fld_personalPropDesc_{n} fld_personalPropSharesYear_{n} fld_personalPropSharesDisp_{n} fld_personalPropSharesAcb_{n} =fld_personalPropSharesGain_{n}
+end repeat
 line 55061 "Total" . . =fld_55061 . =fld_55062
 section "7 - Listed personal property (LPP)"
 columns "Description" "Year of acquisition" "Proceeds of disposition" "Adjusted cost base" "Gain (or loss)"
@@ -90,10 +84,9 @@ line 55310 "Net capital losses of other years applied (line 45 of Schedule 1)" f
 line 55320 "Line 12 minus line 13 (if negative, enter 0)" . =fld_55320
 section "Recapture of capital cost allowance"
 columns "Class number" "Capital cost (or fair market value if lower)" "Undepreciated capital cost" "Recapture"
-line - "Class 1" fld_depreciableNumber_1 fld_depreciableCC_1 fld_undepreciatedCC_1 =fld_recaptureAmt_1
-line - "Class 2" fld_depreciableNumber_2 fld_depreciableCC_2 fld_undepreciatedCC_2 =fld_recaptureAmt_2
-line - "Class 3" fld_depreciableNumber_3 fld_depreciableCC_3 fld_undepreciatedCC_3 =fld_recaptureAmt_3
-line - "Class 4" fld_depreciableNumber_4 fld_depreciableCC_4 fld_undepreciatedCC_4 =fld_recaptureAmt_4
+repeat 4
+line - "Class {n}" fld_depreciableNumber_{n} fld_depreciableCC_{n} fld_undepreciatedCC_{n} =fld_recaptureAmt_{n}
+end repeat
 line 55331 "Totals" . =fld_55331 =fld_55332 =fld_55333
 columns 2
 line 55340 "Income from resource property" fld_55340 .

@@ -6,8 +6,9 @@
 #pragma once
 
 #include "framework/form.h"
+#include "framework/json_filing_part.h"
 
-class TaxData_Sch15 : public CTaxDataBase01 {
+class TaxData_Sch15 : public CTaxDataBase01, public JsonFilingPart {
     Q_OBJECT
 public:
     static constexpr ENUMTYPE_FORM kTrustSchedule = 35;
@@ -22,6 +23,12 @@ public:
     // An entity's Part A answers: those of the trust's own schedule.
     void syncFromMainSch15(TaxData_Sch15* main);
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
+    // Filing document (efile/sch15_json.cpp): Part A of the trust's own
+    // schedule, Part B of a reportable entity.
+    int WriteJsonFile(unsigned char purpose, json& doc);
+    int WriteJsonFileEntity(unsigned char purpose, json& doc);
+    const char* jsonFilingSection() const override { return "beneficialOwnership"; }
+    void writeJsonFilingPart(json& part) override;
 
     // Part A
     FLD(CIntField, fld_bFirstYear, -1);         // first time reporting: 0 yes, 1 no

@@ -180,6 +180,10 @@ TEST(CopyRules, EveryRuleNamesRealFields)
             break;
         case CopyRule::Source::Operation:
             break;
+        case CopyRule::Source::SlipTotals:
+            EXPECT_EQ(to->kind(), FIELD_FLOAT);
+            EXPECT_GE(rule.slipMembers[0], 0);
+            break;
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "returns/t3ret.h"
 #include "schedules/t2038new.h"
 #include "taxcalc/sch11.h"
+#include "taxcalc/sch12.h"
 
 namespace {
 using T2038 = TaxData_T2038New;
@@ -20,10 +21,12 @@ void toLineC(CalcPass& pass)
 }
 
 // The claim is capped at the minimum-tax limit when Schedule 12 found the
-// trust subject to minimum tax; until Schedule 12 is in the pass, never.
-bool subjectToMinimumTax(CalcPass& /*pass*/)
+// trust subject to minimum tax. Schedule 12 runs after Schedule 11 (6.12), so
+// this is its finding of the previous pass; the second pass settles it.
+bool subjectToMinimumTax(CalcPass& pass)
 {
-    return false;
+    const auto* sch12 = pass.ret.first<TaxData_Sch12>();
+    return sch12 && sch12->isSubjectMinimumTax();
 }
 
 void toEnd(CalcPass& pass)
