@@ -32,9 +32,8 @@ line 123 "Yukon" =fld_YT_Yes fld_YT_colB fld_YT_colC fld_YT_colD fld_YT_colE fld
 line 125 "Northwest Territories" =fld_NT_Yes fld_NT_colB fld_NT_colC fld_NT_colD fld_NT_colE fld_NT_colF
 line 126 "Nunavut" =fld_NU_Yes fld_NU_colB fld_NU_colC fld_NU_colD fld_NU_colE fld_NU_colF
 line 127 "Outside Canada" =fld_OutCAN_Yes fld_OutCAN_colB fld_OutCAN_colC fld_OutCAN_colD fld_OutCAN_colE fld_OutCAN_colF
-columns 2
-line 129 "Total salaries and wages (G)" fld_colG .
-line 169 "Total gross revenue (H)" fld_colH .
+line 129 "Total salaries and wages (G)" . fld_colG . . . .
+line 169 "Total gross revenue (H)" . . . fld_colH . .
 
 page TaxForm_Sch5_tab2 2
 title "Schedule 5 - Part 2 - Newfoundland and Labrador and Prince Edward Island"
