@@ -160,6 +160,9 @@ constexpr double kItcRecapture6726Rate = 0.15;
 constexpr double kItcRecapture6713Rate = 0.20;
 constexpr double kItcRefundRate = 0.40;             // Part E: refundable part
 constexpr int kItcCarrybackYears = 3;
+
+// Schedule 5: the share of line 886 that British Columbia line 665 credits.
+constexpr double kSch5BcLine665Share = 0.9;
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:

@@ -31,6 +31,7 @@
 #include "taxcalc/sch12.h"
 #include "taxcalc/t184.h"
 #include "taxcalc/t2000.h"
+#include "taxcalc/sch5.h"
 
 const FormCatalogue& FormCatalogue::standard()
 {
@@ -66,6 +67,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_CHRTS_SIFT>("SIFT trust charts"),
         plainForm<TaxData_ForeignTaxCredit>("T3 FFT - Foreign Tax Credits"),
         plainForm<TaxData_T184>("T184 - Capital Gains Refund to a Mutual Fund Trust"),
+        plainForm<TaxData_Sch5>("Schedule 5 - Tax Calculation Supplementary - Provincial and Territorial"),
     });
     return catalogue;
 }

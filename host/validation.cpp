@@ -1,5 +1,7 @@
 #include "host/validation.h"
 
+#include "host/provincial_components.h"
+
 #include <list>
 
 std::vector<ValidationMessage> validateReturn(const TaxReturn& ret)
@@ -12,5 +14,7 @@ std::vector<ValidationMessage> validateReturn(const TaxReturn& ret)
         for (const CString& text : messages)
             out.push_back(ValidationMessage{form.shortClassName(), i, text, QLatin1String(text.subject())});
     }
+    for (ValidationMessage& m : messagesBeforeNetfile(ret))
+        out.push_back(std::move(m));
     return out;
 }
