@@ -86,3 +86,11 @@ int TaxData_T3RCA::updateT183Trust(TaxData_T183Trust* t183)
     t183->fld_trust_prov = 0;
     return 0;
 }
+
+int TaxData_T3RCA::ChangeToNewYearData(const STRUCT_IMPORT_LASTYEAR_PARAM& param)
+{
+    TaxData_T3Base::ChangeToNewYearData(param);
+    if (!param.bSameYear)
+        fld_601 = fld_629.value();
+    return 0;
+}

@@ -22,6 +22,9 @@ public:
 
     int Calculate(TaxData_T2000* t2000) override;
     int updateT183Trust(TaxData_T183Trust* t183) override;
+    // Next year opens with this year's closing refundable tax account (line
+    // 629) on line 601; a copy for the same year keeps it.
+    int ChangeToNewYearData(const STRUCT_IMPORT_LASTYEAR_PARAM& param) override;
 
     // ---- JSON filing document (efile/t3rca_json.cpp)
     int writeJsonHeader(json& doc) override;

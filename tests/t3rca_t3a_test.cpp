@@ -98,6 +98,13 @@ TEST(T3RCA, ResultBalanceAndAuthorization)
     EXPECT_EQ(t183.fld_city.value(), QStringLiteral("Halifax"));
     EXPECT_EQ(t183.fld_t3_type.value(), 1);
     EXPECT_EQ(t183.fld_trust_prov.value(), 0);
+
+    STRUCT_IMPORT_LASTYEAR_PARAM sameYear;
+    sameYear.bSameYear = 1;
+    r.ChangeToNewYearData(sameYear);
+    EXPECT_DOUBLE_EQ(r.fld_601.value(), 1000.00);
+    r.ChangeToNewYearData(STRUCT_IMPORT_LASTYEAR_PARAM{});
+    EXPECT_DOUBLE_EQ(r.fld_601.value(), 2645.25);  // the closing account, line 629
 }
 
 TEST(T3A, FloorsAndTheSecondPassSettlesTheFarmingPart)
