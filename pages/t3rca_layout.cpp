@@ -179,8 +179,8 @@ line 646 "Refundable tax payable" . fld_646
 section "Tax on the employer"
 line - "Amount subject to the 50% tax" fld_before650 .
 line 650 "Tax: 50% of the above" . fld_650
-line - "Other tax" fld_before651 .
-line 651 "Other tax" . fld_651
+line - "Other tax of the employer" fld_before651 .
+line 651 "Other tax payable" . fld_651
 line 652 "Credits" . fld_652
 line 653 "Lines 650 + 651 minus line 652" . fld_653
 section "Summary"
