@@ -1,4 +1,4 @@
-// JSON filing documents of Forms T3M, T3S and T3ATH-IND: the header indicators, the
+// JSON filing documents of Forms T3M, T3S, T3-RCA and T3ATH-IND: the header indicators, the
 // return's own part and its primary trustee.
 #include "efile/json_values.h"
 #include "framework/datetexts.h"
@@ -6,6 +6,7 @@
 #include "framework/year_figures.h"
 #include "returns/t3ath.h"
 #include "returns/t3m.h"
+#include "returns/t3rca.h"
 #include "returns/t3s.h"
 
 #include <nlohmann/json.hpp>
@@ -34,26 +35,39 @@ json addressObject(const AddressFields& address)
 }
 
 // The individual trustee's contact: name, address and phone.
-template <class R>
-json individualContact(const R& r)
+json individualContact(const TrusteeBlock& t)
 {
     json person = json::object();
-    addPersonName(person, "individualName", r.fld_indv_fname, r.fld_indv_lname);
-    person["address"] = addressObject(r.m_indvAddress);
-    addPhoneIfAny(person, r.fld_indv_phone);
+    addPersonName(person, "individualName", t.indv_fname, t.indv_lname);
+    person["address"] = addressObject(t.individualAddress);
+    addPhoneIfAny(person, t.indv_phone);
     return person;
 }
 
 // The non-individual trustee's contact: its name, contact person, address and phone.
-template <class R>
-json nonIndividualContact(const R& r)
+json nonIndividualContact(const TrusteeBlock& t)
 {
     json org = json::object();
-    org["nonIndividualName"] = r.fld_trustee_orgname.utf8();
-    addPersonName(org, "contactPerson", r.fld_trustee_fname, r.fld_trustee_lname);
-    org["address"] = addressObject(r.m_trusteeAddress);
-    addPhoneIfAny(org, r.fld_trustee_phone);
+    org["nonIndividualName"] = t.trustee_orgname.utf8();
+    addPersonName(org, "contactPerson", t.trustee_fname, t.trustee_lname);
+    org["address"] = addressObject(t.organizationAddress);
+    addPhoneIfAny(org, t.trustee_phone);
     return org;
+}
+
+// The T3S's and T3-RCA's trustee object: the indicator of the kind, then its contact.
+json primaryTrusteeContact(const TrusteeBlock& trustee)
+{
+    json contact = json::object();
+    contact["trusteeNameChangeIndicator"] = false;
+    if (trustee.isIndividual()) {
+        contact["isIndividualIndicator"] = true;
+        contact["individualTrusteeContactInformation"] = individualContact(trustee);
+    } else {
+        contact["isNonIndividualIndicator"] = true;
+        contact["nonIndividualTrusteeContactInformation"] = nonIndividualContact(trustee);
+    }
+    return contact;
 }
 
 const char* language(int answer)
@@ -94,8 +108,8 @@ int TaxData_T3M::writeJsonMainPart1(json& doc)
 int TaxData_T3M::writeJsonPrimaryTrustee(json& doc)
 {
     doc["trusteeNameChangeIndicator"] = false;
-    json contact = fld_bTrusteeIsPerson == 0 ? individualContact(*this) : nonIndividualContact(*this);
-    doc[fld_bTrusteeIsPerson == 1 ? "nonIndividualTrusteeContactInformation" : "individualTrusteeContactInformation"] =
+    json contact = m_trustee.isIndividual() ? individualContact(m_trustee) : nonIndividualContact(m_trustee);
+    doc[m_trustee.bTrusteeIsPerson == 1 ? "nonIndividualTrusteeContactInformation" : "individualTrusteeContactInformation"] =
         std::move(contact);
     return 0;
 }
@@ -128,16 +142,56 @@ int TaxData_T3S::writeJsonMainPart1(json& doc)
 
 int TaxData_T3S::writeJsonPrimaryTrustee(json& doc)
 {
-    json contact = json::object();
-    contact["trusteeNameChangeIndicator"] = false;
-    if (fld_bTrusteeIsPerson == 0) {
-        contact["isIndividualIndicator"] = true;
-        contact["individualTrusteeContactInformation"] = individualContact(*this);
-    } else {
-        contact["isNonIndividualIndicator"] = true;
-        contact["nonIndividualTrusteeContactInformation"] = nonIndividualContact(*this);
+    doc["primaryTrusteeContactInformation"] = primaryTrusteeContact(m_trustee);
+    return 0;
+}
+
+int TaxData_T3RCA::writeJsonHeader(json& doc)
+{
+    doc["firstTimeFilerIndicator"] = jsonIndicator(fld_first_year);
+    doc["additionalTaxReturnIndicator"] = false;
+    return 0;
+}
+
+int TaxData_T3RCA::writeJsonMainPart1(json& doc)
+{
+    doc["taxYear"] = kTaxYear;
+    doc["firstReturnIndicator"] = jsonIndicator(fld_first_year);
+    doc["finalReturnIndicator"] = jsonIndicator(fld_final_year);
+    doc["trustName"] = fld_trust_name.utf8();
+    doc["trustNumber"] = fld_trust_num.utf8();
+    doc["correspondenceLanguageCode"] = language(fld_iLang);
+    return 0;
+}
+
+// The trustee, then the answers of the questions page. Only the first
+// contribution row is filed.
+int TaxData_T3RCA::writeJsonPrimaryTrustee(json& doc)
+{
+    doc["primaryTrusteeContactInformation"] = primaryTrusteeContact(m_trustee);
+    doc["termsChangedIndicator"] = jsonIndicator(fld_iChangeTerm);
+    doc["transferReportedIndicator"] = jsonIndicator(fld_iTransferBeneficial);
+    doc["amountReturnedDistributedIndicator"] = jsonIndicator(fld_iAmtReturned);
+    if (!fld_PayrollAcctNum.value().isEmpty())
+        doc["payrollAccountNumber"] = fld_PayrollAcctNum.utf8();
+    if (!fld_NonResiRemitAcctNum.value().isEmpty())
+        doc["nonresRemittanceAccountNumber"] = fld_NonResiRemitAcctNum.utf8();
+    JsonFloatField(doc, "numberMembersReceivedContributions", fld_NumOfMemebers, 0);
+    doc["propertyDistributedIndicator"] = jsonIndicator(fld_iNonCash);
+    doc["propertyAcquiredDisposedIndicator"] = jsonIndicator(fld_iPropertyDeal);
+    doc["propertyLeasedUsedIndicator"] = jsonIndicator(fld_iPropertyUsed);
+    doc["trustLoanDateIndicator"] = jsonIndicator(fld_iTransferBeneficial);
+    doc["otherCustodianTrustNumberIndicator"] = !fld_anotherTrustNumber.value().isEmpty();
+    doc["finalDeterminationDateIndicator"] = fld_dateDetermination.IsValid();
+    doc["rcaTrustCanRsdntAndNotMeetSubSctn15012"] = jsonIndicator(fld_radio11);
+    doc["specifiedArrangementTrustIndicator"] = jsonIndicator(fld_radio12);
+    const EmployerRow& first = m_employer[0];
+    if (first.AmtEmployer >= 0.009) {
+        json contribution = json::object();
+        contribution["dateContributionReceived"] = jsonDate(first.DateEmployer);
+        JsonFloatField(contribution, "amount", first.AmtEmployer, 2);
+        doc["contributionsReceived"] = json::array({std::move(contribution)});
     }
-    doc["primaryTrusteeContactInformation"] = std::move(contact);
     return 0;
 }
 

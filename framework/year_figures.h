@@ -143,6 +143,8 @@ constexpr MinTaxProvincialRate kMinTaxProvincialRates[] = {
 constexpr double kT3MPartXII4Rate = 0.15;  // Form T3M line 175
 // Form T3M line 176: percent of line 295 by province code (ENUMTYPE_PROVINCE 0 to 13).
 constexpr double kT3MProvincialRates[14] = {0.0, 8.0, 12.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 11.5, 0.0, 0.0, 12.0, 0.0};
+// Form T3-RCA: the refundable tax of Part XI.3, 50 % of contributions and income.
+constexpr double kRcaRefundableTaxRate = 0.5;
 
 
 // Form T2038(IND), investment tax credit: the rates of Parts A, C and E as

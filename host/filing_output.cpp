@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include "returns/t183trust.h"
 #include "returns/t3base.h"
+#include "returns/t3m.h"
+#include "returns/t3ret.h"
 
 QStringList lineStreamOf(NetfileLineStreamForm& form)
 {
@@ -97,6 +99,10 @@ bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QS
     json body = json::object();
     ret->writeJsonHeader(body);
     ret->writeJsonMainPart1(body);
+    // The T3 return and the T3M write their trustee inside their own part;
+    // the other types' trustee (and the T3-RCA's answers) follow it.
+    if (!qobject_cast<TaxData_T3Ret*>(ret) && !qobject_cast<TaxData_T3M*>(ret))
+        ret->writeJsonPrimaryTrustee(body);
     doc["return"] = std::move(body);
 
     if (TaxData_T183Trust* t183 = firstOf<TaxData_T183Trust>(forms)) {

@@ -31,6 +31,7 @@ FormCalculation t2038Calculation();
 FormCalculation t1ksCalculation();
 FormCalculation sch15Calculation();
 FormCalculation sch5Calculation();
+FormCalculation t3aCalculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -65,6 +66,7 @@ const std::vector<FormCalculation>& formCalculations()
         sch15Calculation(),
         t2038Calculation(),  // after Form T3 FFT: its line 12 is Schedule 11 line 24
         sch5Calculation(),
+        t3aCalculation(),
     };
     return forms;
 }

@@ -2,7 +2,9 @@
 
 #include "returns/t183trust.h"
 #include "returns/t3ath.h"
+#include "returns/t3a.h"
 #include "returns/t3m.h"
+#include "returns/t3rca.h"
 #include "returns/t3s.h"
 #include "returns/t3ret.h"
 #include "returns/taxnote.h"
@@ -41,6 +43,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_T3M>("T3M - Environmental Trust Income Tax Return"),
         plainForm<TaxData_T3S>("T3S - Supplementary Unemployment Benefit Plan Income Tax Return"),
         plainForm<TaxData_T3ATH_Ind>("T3ATH-IND - Amateur Athlete Trust Income Tax Return"),
+        plainForm<TaxData_T3RCA>("T3-RCA - Part XI.3 Tax Return for Retirement Compensation Arrangement (RCA)"),
         plainForm<TaxData_Sch1A>("Schedule 1A - Capital Gains on Gifts of Certain Capital Property"),
         plainForm<TaxData_Sch2>("Schedule 2 - Reserves on Dispositions of Capital Property"),
         plainForm<TaxData_Sch3>("Schedule 3 - Eligible Taxable Capital Gains"),
@@ -68,6 +71,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_ForeignTaxCredit>("T3 FFT - Foreign Tax Credits"),
         plainForm<TaxData_T184>("T184 - Capital Gains Refund to a Mutual Fund Trust"),
         plainForm<TaxData_Sch5>("Schedule 5 - Tax Calculation Supplementary - Provincial and Territorial"),
+        plainForm<TaxData_T3A>("T3A - Request for Loss Carryback by a Trust"),
     });
     return catalogue;
 }

@@ -6,8 +6,14 @@
 
 #include <QStringList>
 
-// The forms of a new return, by JSON name, in order: the T3 return,
-// Schedules 9 and 11, the T183 authorization.
+// The return types a new return can be, in the order they are offered:
+// T3, T3M, T3S, T3RCA, T3ATH.
+const QStringList& newReturnTypes();
+// The forms of a new return of `type` (one of the above), by JSON name, in
+// order: the return-type form, the forms it works with, the T183
+// authorization. Empty for an unknown type.
+QStringList newReturnForms(const QString& type);
+// The forms of a new T3 return: the T3 return, Schedules 9 and 11, the T183 authorization.
 const QStringList& defaultNewReturnForms();
-// A return holding those forms.
-TaxReturn newDefaultReturn(const FormCatalogue& catalogue);
+// A return holding the forms of a new return of `type`.
+TaxReturn newDefaultReturn(const FormCatalogue& catalogue, const QString& type = QStringLiteral("T3"));

@@ -40,52 +40,9 @@ int TaxData_T3ATH_Ind::Validate(unsigned char /*purpose*/, std::list<CString>& m
     return int(messages.size() - before);
 }
 
-bool TaxData_T3ATH_Ind::setBasicInfo(const CString& /*name*/, int prov)
-{
-    fld_trust_iprov = prov;
-    return true;
-}
-
 bool TaxData_T3ATH_Ind::getName(CString& out)
 {
     out = fld_fname.value() + QLatin1Char(' ') + fld_lname.value();
-    return true;
-}
-
-bool TaxData_T3ATH_Ind::setTrustNumber(const CString& number)
-{
-    fld_trust_num.setClipped(number);
-    return true;
-}
-
-bool TaxData_T3ATH_Ind::getTrustNumber(CString& out)
-{
-    out = fld_trust_num.value();
-    return true;
-}
-
-bool TaxData_T3ATH_Ind::setTaxYearStartEnd(const QDate& /*start*/, const QDate& /*end*/)
-{
-    return true;
-}
-
-int TaxData_T3ATH_Ind::getTaxYearStartEnd(QDate& start, QDate& end)
-{
-    start = QDate(year_figures::kTaxYear, 1, 1);
-    end = QDate(year_figures::kTaxYear, 12, 31);
-    return 0;
-}
-
-double TaxData_T3ATH_Ind::getBalOrDue()
-{
-    return fld_090;
-}
-
-bool TaxData_T3ATH_Ind::getTaxReturnResult(CString& out)
-{
-    auto amount = [](double v) { return QString::number(v, 'f', 2); };
-    out = QStringLiteral("140=%1, F170=%2, F190=%3, due/refund=%4")
-              .arg(amount(fld_140), amount(fld_170), amount(fld_190), amount(fld_090));
     return true;
 }
 
@@ -94,11 +51,10 @@ int TaxData_T3ATH_Ind::updateT183Trust(TaxData_T183Trust* t183)
     if (!t183)
         return 0;
     TaxData_T3Base::updateT183Trust(t183);
-    const bool individual = fld_iNonIndividual == 0;
-    const CString first = individual ? fld_Indvfname.value() : fld_trustee_fname.value();
-    const CString last = individual ? fld_IndvLastname.value() : fld_trustee_lname.value();
-    t183->fld_trustee_name.setClipped(first + QLatin1Char(' ') + last);
-    t183->m_address.copyFrom(individual ? m_indvAddress : m_trusteeAddress);
+    if (fld_iNonIndividual == 0)
+        fillT183Trustee(t183, fld_Indvfname, fld_IndvLastname, m_indvAddress);
+    else
+        fillT183Trustee(t183, fld_trustee_fname, fld_trustee_lname, m_trusteeAddress);
     t183->fld_t3_type = 2;
     t183->fld_trust_prov = fld_athlete_prov.value();
     t183->fld_trust_country = fld_athlete_country.value();

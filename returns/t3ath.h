@@ -9,21 +9,18 @@
 class TaxData_T3ATH_Ind : public TaxData_T3Base {
     Q_OBJECT
 public:
-    TaxData_T3ATH_Ind() : TaxData_T3Base(2) {}
+    TaxData_T3ATH_Ind() : TaxData_T3Base(2)
+    {
+        bindBasicInfo({nullptr, &fld_trust_num, &fld_trust_iprov, &fld_090,
+                       "140=%1, F170=%2, F190=%3, due/refund=%4", {&fld_140, &fld_170, &fld_190, &fld_090}});
+    }
 
     // Line 241 is Form T2000's balance when there is one.
     int Calculate(TaxData_T2000* t2000) override;
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
 
-    bool setBasicInfo(const CString& name, int prov) override;
     // The athlete's first and last name, with a space between (never "_unamed").
     bool getName(CString& out) override;
-    bool setTrustNumber(const CString& number) override;
-    bool getTrustNumber(CString& out) override;
-    bool setTaxYearStartEnd(const QDate& start, const QDate& end) override;
-    int getTaxYearStartEnd(QDate& start, QDate& end) override;
-    double getBalOrDue() override;
-    bool getTaxReturnResult(CString& out) override;
     int updateT183Trust(TaxData_T183Trust* t183) override;
 
     // ---- JSON filing document (efile/t3other_json.cpp)

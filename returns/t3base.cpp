@@ -1,6 +1,7 @@
 #include "returns/t3base.h"
 
 #include "framework/datetexts.h"
+#include "framework/year_figures.h"
 #include "returns/t183trust.h"
 
 TaxData_T3Base::TaxData_T3Base(ENUMTYPE_FORM formType) : CTaxData_Form(formType), m_returnFormType(formType) {}
@@ -35,49 +36,72 @@ int TaxData_T3Base::writeJsonPrimaryTrustee(json& /*doc*/)
     return 0;
 }
 
-bool TaxData_T3Base::setBasicInfo(const CString& /*name*/, int /*prov*/)
+bool TaxData_T3Base::setBasicInfo(const CString& name, int prov)
 {
-    return false;
+    if (m_basic.name)
+        m_basic.name->setClipped(name);
+    if (m_basic.province)
+        *m_basic.province = prov;
+    return m_basic.name || m_basic.province;
 }
 
 bool TaxData_T3Base::getName(CString& out)
 {
-    out = "_unamed";
+    out = m_basic.name && !m_basic.name->value().isEmpty() ? m_basic.name->value() : CString("_unamed");
     return true;
 }
 
-bool TaxData_T3Base::setTrustNumber(const CString& /*number*/)
+bool TaxData_T3Base::setTrustNumber(const CString& number)
 {
-    return false;
+    if (!m_basic.number)
+        return false;
+    m_basic.number->setClipped(number);
+    return true;
 }
 
 bool TaxData_T3Base::getTrustNumber(CString& out)
 {
-    out.clear();
-    return false;
+    out = m_basic.number ? m_basic.number->value() : CString();
+    return m_basic.number != nullptr;
 }
 
+// The other return types are filed for the calendar year: nothing to set.
 bool TaxData_T3Base::setTaxYearStartEnd(const QDate& /*start*/, const QDate& /*end*/)
 {
-    return false;
+    return m_basic.number != nullptr;
 }
 
 int TaxData_T3Base::getTaxYearStartEnd(QDate& start, QDate& end)
 {
-    start = QDate();
-    end = QDate();
+    const bool calendarYear = m_basic.number != nullptr;
+    start = calendarYear ? QDate(year_figures::kTaxYear, 1, 1) : QDate();
+    end = calendarYear ? QDate(year_figures::kTaxYear, 12, 31) : QDate();
     return 0;
 }
 
 double TaxData_T3Base::getBalOrDue()
 {
-    return 0.0;
+    return m_basic.balance ? m_basic.balance->value() : 0.0;
 }
 
 bool TaxData_T3Base::getTaxReturnResult(CString& out)
 {
-    out = "not implemented";
-    return false;
+    if (!m_basic.resultFormat) {
+        out = "not implemented";
+        return false;
+    }
+    QString text = QString::fromLatin1(m_basic.resultFormat);
+    for (const CFloatField* amount : m_basic.resultAmounts)
+        text = text.arg(QString::number(amount->value(), 'f', 2));
+    out = text;
+    return true;
+}
+
+void TaxData_T3Base::fillT183Trustee(TaxData_T183Trust* t183, const CStringField& first, const CStringField& last,
+                                     const AddressFields& address)
+{
+    t183->fld_trustee_name.setClipped(first.value() + QLatin1Char(' ') + last);
+    t183->m_address.copyFrom(address);
 }
 
 bool TaxData_T3Base::ShouldBeImported(unsigned char /*purpose*/, ENUMTYPE_PROVINCE /*prov*/)

@@ -3,11 +3,13 @@
 // the host and the e-file authorization use, and the JSON writer slots.
 #pragma once
 
+#include "framework/address_fields.h"
 #include "framework/form.h"
 
 #include <nlohmann/json_fwd.hpp>
 
 #include <QDate>
+#include <array>
 #include <string>
 
 class TaxData_T2000;
@@ -63,6 +65,25 @@ public:
     FLD(CStringField, fld_ws_ConfirmCode, 0, "", 80, 0x10000);
     FLD(CStringField, fld_ws_FileDate, 0, "", 80, 0x10000);
 
+protected:
+    // The fields behind the basic-information operations of a return type
+    // filed for a calendar year (every type but the T3 return), bound once by
+    // its constructor. A null field is one the type does not keep.
+    struct BasicInfo {
+        CStringField* name = nullptr;         // setBasicInfo's name, getName
+        CStringField* number = nullptr;       // the trust's account number
+        CIntField* province = nullptr;        // setBasicInfo's province
+        const CFloatField* balance = nullptr;  // getBalOrDue
+        const char* resultFormat = nullptr;    // getTaxReturnResult: four amounts, two decimals
+        std::array<const CFloatField*, 4> resultAmounts{};
+    };
+    void bindBasicInfo(const BasicInfo& info) { m_basic = info; }
+    // The trustee part of the authorization every other return type fills:
+    // name, address and phone.
+    static void fillT183Trustee(TaxData_T183Trust* t183, const CStringField& first, const CStringField& last,
+                                const AddressFields& address);
+
 private:
+    BasicInfo m_basic;
     ENUMTYPE_FORM m_returnFormType;
 };

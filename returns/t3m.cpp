@@ -23,68 +23,12 @@ double TaxData_T3M::provincialRate(int province)
     return province >= 0 && province < count ? year_figures::kT3MProvincialRates[province] : 0.0;
 }
 
-bool TaxData_T3M::setBasicInfo(const CString& name, int prov)
-{
-    fld_trust_iprov = prov;
-    fld_trust_name.setClipped(name);
-    return true;
-}
-
-bool TaxData_T3M::getName(CString& out)
-{
-    if (fld_trust_name.value().isEmpty())
-        return TaxData_T3Base::getName(out);
-    out = fld_trust_name.value();
-    return true;
-}
-
-bool TaxData_T3M::setTrustNumber(const CString& number)
-{
-    fld_trust_num.setClipped(number);
-    return true;
-}
-
-bool TaxData_T3M::getTrustNumber(CString& out)
-{
-    out = fld_trust_num.value();
-    return true;
-}
-
-bool TaxData_T3M::setTaxYearStartEnd(const QDate& /*start*/, const QDate& /*end*/)
-{
-    return true;
-}
-
-int TaxData_T3M::getTaxYearStartEnd(QDate& start, QDate& end)
-{
-    start = QDate(year_figures::kTaxYear, 1, 1);
-    end = QDate(year_figures::kTaxYear, 12, 31);
-    return 0;
-}
-
-double TaxData_T3M::getBalOrDue()
-{
-    return fld_090;
-}
-
-bool TaxData_T3M::getTaxReturnResult(CString& out)
-{
-    auto amount = [](double v) { return QString::number(v, 'f', 2); };
-    out = QStringLiteral("F295=%1, F176=%2, F190=%3, due/refund=%4")
-              .arg(amount(fld_295), amount(fld_176), amount(fld_190), amount(fld_090));
-    return true;
-}
-
 int TaxData_T3M::updateT183Trust(TaxData_T183Trust* t183)
 {
     if (!t183)
         return 0;
     TaxData_T3Base::updateT183Trust(t183);
-    const bool individual = fld_bTrusteeIsPerson == 0;
-    const CString first = individual ? fld_indv_fname.value() : fld_trustee_fname.value();
-    const CString last = individual ? fld_indv_lname.value() : fld_trustee_lname.value();
-    t183->fld_trustee_name.setClipped(first + QLatin1Char(' ') + last);
-    t183->m_address.copyFrom(individual ? m_indvAddress : m_trusteeAddress);
+    fillT183Trustee(t183, m_trustee.firstName(), m_trustee.lastName(), m_trustee.address());
     t183->fld_t3_type = 5;
     t183->fld_trust_prov = fld_trust_iprov.value();
     t183->fld_t3_other_payable = fld_190.value();

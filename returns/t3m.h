@@ -3,27 +3,23 @@
 // tax at the rate of the trust's province (line 176).
 #pragma once
 
-#include "framework/address_fields.h"
+#include "returns/mailing_block.h"
 #include "returns/t3base.h"
 #include "returns/trustee_block.h"
 
 class TaxData_T3M : public TaxData_T3Base {
     Q_OBJECT
 public:
-    TaxData_T3M() : TaxData_T3Base(4) {}
+    TaxData_T3M() : TaxData_T3Base(4)
+    {
+        bindBasicInfo({&fld_trust_name, &fld_trust_num, &fld_trust_iprov, &fld_090,
+                       "F295=%1, F176=%2, F190=%3, due/refund=%4", {&fld_295, &fld_176, &fld_190, &fld_090}});
+    }
 
     int Calculate(TaxData_T2000* t2000) override;
     // Percent of line 295 a province levies (line 176); 0 where none applies.
     static double provincialRate(int province);
 
-    bool setBasicInfo(const CString& name, int prov) override;
-    bool getName(CString& out) override;
-    bool setTrustNumber(const CString& number) override;
-    bool getTrustNumber(CString& out) override;
-    bool setTaxYearStartEnd(const QDate& start, const QDate& end) override;
-    int getTaxYearStartEnd(QDate& start, QDate& end) override;
-    double getBalOrDue() override;
-    bool getTaxReturnResult(CString& out) override;
     int updateT183Trust(TaxData_T183Trust* t183) override;
 
     // ---- JSON filing document (efile/t3other_json.cpp)
@@ -35,16 +31,8 @@ public:
     FLD(CIntField, fld_trust_iprov, 0, 0, 0x10000);
     FLD(CStringField, fld_trust_num, 0, "", 9, 0x10000);
     FLD(CStringField, fld_trust_name, 0, "", 60, 0x10000);
-    TRUSTEE_BLOCK_FIELDS;
-    TRUSTEE_BLOCK_GROUPS;
-    FLD(CBoolField, fld_bSameMailAddr, false, 0x10000);
-    FLD(CStringField, fld_mail_careof, 0, "", 80, 0x10000);
-    FLD(CStringField, fld_mail_addr, 0, "", 80, 0x10000);
-    FLD(CStringField, fld_mail_phone, 0, "(000)-0000000", 15, 0x10000);
-    FLD(CStringField, fld_mail_city, 0, "", 80, 0x10000);
-    FLD(CStringField, fld_mail_prov, 0, "", 80, 0x10000);
-    FLD(CStringField, fld_mail_country, 0, "", 80, 0x10000);
-    FLD(CStringField, fld_mail_postcode, 0, "", 9, 0x10000);
+    TrusteeBlock m_trustee{this};
+    MailingBlock m_mailing{this};
     FLD(CIntField, fld_iProvSite, 0, 0, 0x10000);  // province of the qualifying site
     FLD(CIntField, fld_iLang, -1, 0x10000);        // 0 English, 1 French
     // 0 mining reclamation, 1 waste, 2 quarry reclamation, 3 pipeline

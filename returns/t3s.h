@@ -3,26 +3,21 @@
 // T2000 and reported on line 241.
 #pragma once
 
-#include "framework/address_fields.h"
 #include "returns/t3base.h"
 #include "returns/trustee_block.h"
 
 class TaxData_T3S : public TaxData_T3Base {
     Q_OBJECT
 public:
-    TaxData_T3S() : TaxData_T3Base(5) {}
+    TaxData_T3S() : TaxData_T3Base(5)
+    {
+        bindBasicInfo({&fld_plan_name, &fld_trust_num, nullptr, &fld_090,
+                       "F241=%1, F010=%2, F190=%3, due/refund=%4", {&fld_241, &fld_010, &fld_190, &fld_090}});
+    }
 
     // Gives Form T2000 the plan's name and account number, then lines 190 and 90.
     int Calculate(TaxData_T2000* t2000) override;
 
-    bool setBasicInfo(const CString& name, int prov) override;
-    bool getName(CString& out) override;
-    bool setTrustNumber(const CString& number) override;
-    bool getTrustNumber(CString& out) override;
-    bool setTaxYearStartEnd(const QDate& start, const QDate& end) override;
-    int getTaxYearStartEnd(QDate& start, QDate& end) override;
-    double getBalOrDue() override;
-    bool getTaxReturnResult(CString& out) override;
     int updateT183Trust(TaxData_T183Trust* t183) override;
 
     // ---- JSON filing document (efile/t3other_json.cpp)
@@ -38,8 +33,7 @@ public:
     FLD(CIntField, fld_trust_iprov, 0, 0, 0x10000);
     FLD(CStringField, fld_reg_number, 0, "", 60, 0x10000);
     FLD(CIntField, fld_lang, -1, 0x10000);  // 0 English, 1 French
-    TRUSTEE_BLOCK_FIELDS;
-    TRUSTEE_BLOCK_GROUPS;
+    TrusteeBlock m_trustee{this};
     FLD(CStringField, fld_trust_addr, 0, "", 140, 0x10000);
     FLD(CStringField, fld_trust_city, 0, "", 80, 0x10000);
     FLD(CIntField, fld_trust_prov, 0, 0, 0x10000);

@@ -1,31 +1,42 @@
-// The trustee block the T3M and T3S returns share with the T3 return: the
-// trustee answer (0 individual, 1 non-individual), the individual's fields
-// and the non-individual's. Declared inside the form's class body, in the
-// order of its stored data; TRUSTEE_BLOCK_GROUPS binds the two addresses.
+// The trustee block of the T3M, T3S and T3-RCA returns, in the T3 return's
+// pattern: the trustee answer (0 individual, 1 non-individual), the
+// individual's fields, then the non-individual's. A return declares it where
+// its stored data has it: `TrusteeBlock m_trustee{this};` registers
+// fld_bTrusteeIsPerson, fld_indv_fname ... fld_trustee_postcode in order.
 #pragma once
 
-#define TRUSTEE_BLOCK_FIELDS                                                          \
-    FLD(CIntField, fld_bTrusteeIsPerson, -1, 0x10000);                                \
-    FLD(CStringField, fld_indv_fname, 0, "", 80, 0x10000);                            \
-    FLD(CStringField, fld_indv_lname, 0, "", 80, 0x10000);                            \
-    FLD(CStringField, fld_indv_phone, 0, "(000)-0000000", 15, 0x10000);               \
-    FLD(CStringField, fld_indv_addr, 0, "", 80, 0x10000);                             \
-    FLD(CStringField, fld_indv_city, 0, "", 80, 0x10000);                             \
-    FLD(CIntField, fld_indv_prov, 0, 0, 0x10000);                                     \
-    FLD(CIntField, fld_indv_country, 0, 0, 0x10000);                                  \
-    FLD(CStringField, fld_indv_postcode, 0, "", 9, 0x10000);                          \
-    FLD(CStringField, fld_trustee_orgname, 0, "", 80, 0x10000);                       \
-    FLD(CStringField, fld_trustee_fname, 0, "", 80, 0x10000);                         \
-    FLD(CStringField, fld_trustee_lname, 0, "", 80, 0x10000);                         \
-    FLD(CStringField, fld_trustee_phone, 0, "(000)-0000000", 15, 0x10000);            \
-    FLD(CStringField, fld_trustee_addr, 0, "", 80, 0x10000);                          \
-    FLD(CStringField, fld_trustee_city, 0, "", 80, 0x10000);                          \
-    FLD(CIntField, fld_trustee_prov, 0, 0, 0x10000);                                  \
-    FLD(CIntField, fld_trustee_country, 0, 0, 0x10000);                               \
-    FLD(CStringField, fld_trustee_postcode, 0, "", 9, 0x10000)
+#include "framework/address_fields.h"
+#include "framework/field_rows.h"
 
-#define TRUSTEE_BLOCK_GROUPS                                                                      \
-    AddressFields m_indvAddress{fld_indv_addr,    fld_indv_city,     fld_indv_prov,               \
-                                fld_indv_country, fld_indv_postcode, fld_indv_phone};             \
-    AddressFields m_trusteeAddress{fld_trustee_addr,    fld_trustee_city,     fld_trustee_prov,   \
-                                   fld_trustee_country, fld_trustee_postcode, fld_trustee_phone}
+struct TrusteeBlock : FieldRow {
+    explicit TrusteeBlock(CTaxData_Form* form) : FieldRow(form, "fld_", "") {}
+
+    ROW_FLD(CIntField, bTrusteeIsPerson, -1, 0x10000);
+    ROW_FLD(CStringField, indv_fname, 0, "", 80, 0x10000);
+    ROW_FLD(CStringField, indv_lname, 0, "", 80, 0x10000);
+    ROW_FLD(CStringField, indv_phone, 0, "(000)-0000000", 15, 0x10000);
+    ROW_FLD(CStringField, indv_addr, 0, "", 80, 0x10000);
+    ROW_FLD(CStringField, indv_city, 0, "", 80, 0x10000);
+    ROW_FLD(CIntField, indv_prov, 0, 0, 0x10000);
+    ROW_FLD(CIntField, indv_country, 0, 0, 0x10000);
+    ROW_FLD(CStringField, indv_postcode, 0, "", 9, 0x10000);
+    ROW_FLD(CStringField, trustee_orgname, 0, "", 80, 0x10000);
+    ROW_FLD(CStringField, trustee_fname, 0, "", 80, 0x10000);
+    ROW_FLD(CStringField, trustee_lname, 0, "", 80, 0x10000);
+    ROW_FLD(CStringField, trustee_phone, 0, "(000)-0000000", 15, 0x10000);
+    ROW_FLD(CStringField, trustee_addr, 0, "", 80, 0x10000);
+    ROW_FLD(CStringField, trustee_city, 0, "", 80, 0x10000);
+    ROW_FLD(CIntField, trustee_prov, 0, 0, 0x10000);
+    ROW_FLD(CIntField, trustee_country, 0, 0, 0x10000);
+    ROW_FLD(CStringField, trustee_postcode, 0, "", 9, 0x10000);
+
+    AddressFields individualAddress{indv_addr, indv_city, indv_prov, indv_country, indv_postcode, indv_phone};
+    AddressFields organizationAddress{trustee_addr,    trustee_city,     trustee_prov,
+                                      trustee_country, trustee_postcode, trustee_phone};
+
+    // An unanswered trustee counts as a non-individual, as on the T3 return.
+    bool isIndividual() const { return bTrusteeIsPerson == 0; }
+    const CStringField& firstName() const { return isIndividual() ? indv_fname : trustee_fname; }
+    const CStringField& lastName() const { return isIndividual() ? indv_lname : trustee_lname; }
+    const AddressFields& address() const { return isIndividual() ? individualAddress : organizationAddress; }
+};

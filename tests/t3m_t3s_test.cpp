@@ -87,14 +87,14 @@ TEST(T3M, AuthorizationTakesTheTrusteeOfTheAnswer)
     for (const Case& c : cases) {
         TaxData_T3M t3m;
         TaxData_T183Trust t183;
-        t3m.fld_bTrusteeIsPerson = c.answer;
-        t3m.fld_indv_fname = "Ann";
-        t3m.fld_indv_lname = "Lee";
-        t3m.fld_indv_city = "Halifax";
-        t3m.fld_trustee_orgname = "Trust Co";
-        t3m.fld_trustee_fname = "Bo";
-        t3m.fld_trustee_lname = "Chan";
-        t3m.fld_trustee_city = "Regina";
+        t3m.m_trustee.bTrusteeIsPerson = c.answer;
+        t3m.m_trustee.indv_fname = "Ann";
+        t3m.m_trustee.indv_lname = "Lee";
+        t3m.m_trustee.indv_city = "Halifax";
+        t3m.m_trustee.trustee_orgname = "Trust Co";
+        t3m.m_trustee.trustee_fname = "Bo";
+        t3m.m_trustee.trustee_lname = "Chan";
+        t3m.m_trustee.trustee_city = "Regina";
         t3m.fld_trust_iprov = 9;
         t3m.fld_295 = 100.0;
         t3m.Calculate(nullptr);

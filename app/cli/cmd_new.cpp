@@ -33,6 +33,14 @@ int run(const Invocation& args)
     const QString output = args.value("--output");
     requireReturnFileName(output);
     QStringList classes = args.positional();
+    if (args.has("--type")) {
+        if (!classes.isEmpty())
+            throw UsageError(QStringLiteral("--type and a list of classes cannot be given together"));
+        classes = newReturnForms(args.value("--type"));
+        if (classes.isEmpty())
+            throw UsageError(QStringLiteral("unknown return type %1 (one of %2)")
+                                 .arg(args.value("--type"), newReturnTypes().join(QLatin1Char('|'))));
+    }
     if (classes.isEmpty())
         classes = defaultNewReturnForms();
     TaxReturn ret;
@@ -47,10 +55,13 @@ int run(const Invocation& args)
 const Command newCommand{
     "new",
     "create a new return",
-    "-o OUT [CLASS...]",
+    "-o OUT [--type TYPE | CLASS...]",
     "Writes a new return with the forms named, in order; by default a T3 return with Schedule 9, Schedule 11 "
-    "and the T183 form. A class whose form-type id (or slip origin) its creator gives is named CLASS:N.",
-    {{"-o", "--output", "OUT", "the new return (.t3r or .json)"}},
+    "and the T183 form. --type starts a return of another type with its forms: T3M, T3RCA and T3ATH with the "
+    "T183 form, T3S also with Form T2000. A class whose form-type id (or slip origin) its creator gives is "
+    "named CLASS:N.",
+    {{"-o", "--output", "OUT", "the new return (.t3r or .json)"},
+     {"-t", "--type", "TYPE", "the return type: T3M, T3S, T3RCA, T3ATH or T3"}},
     0,
     -1,
     &run,

@@ -4,6 +4,7 @@
 #include "app/gui/messages_panel.h"
 #include "host/copy_rules.h"
 #include "host/filing_output.h"
+#include "host/new_return.h"
 #include "host/return_error.h"
 #include "host/return_file.h"
 
@@ -92,6 +93,7 @@ void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(tr("&New return"), this, &MainWindow::newReturn, QKeySequence::New);
+    file->addAction(tr("New return of &type..."), this, &MainWindow::chooseTypeAndStartReturn);
     file->addAction(tr("&Open..."), this, &MainWindow::chooseAndOpen, QKeySequence::Open);
     file->addAction(tr("&Save"), this, &MainWindow::saveReturn, QKeySequence::Save);
     file->addAction(tr("Save &as..."), this, &MainWindow::chooseAndSaveAs, QKeySequence::SaveAs);
@@ -221,6 +223,17 @@ bool MainWindow::newReturn()
     if (!maybeKeepChanges())
         return false;
     m_session.newReturn();
+    return true;
+}
+
+bool MainWindow::chooseTypeAndStartReturn()
+{
+    bool chosen = false;
+    const QString type = QInputDialog::getItem(this, tr("New return"), tr("Return type:"), newReturnTypes(), 0,
+                                               false, &chosen);
+    if (!chosen || !maybeKeepChanges())
+        return false;
+    m_session.newReturn(type);
     return true;
 }
 

@@ -32,6 +32,8 @@ public:
 
     // The commands; each answers false when it did not happen (cancelled or failed).
     bool newReturn();
+    // Asks for the return type (T3, T3M, T3S, T3RCA, T3ATH) and starts a return of it.
+    bool chooseTypeAndStartReturn();
     bool openReturn(const QString& path);  // asks about unsaved changes first
     bool saveReturn();                     // asks for a name when the return has none
     bool saveReturnAs(const QString& path);

@@ -21,9 +21,9 @@ void ReturnSession::replaceReturn(TaxReturn&& ret, const QString& path)
     emit pathChanged(m_path);
 }
 
-void ReturnSession::newReturn()
+void ReturnSession::newReturn(const QString& type)
 {
-    replaceReturn(newDefaultReturn(m_catalogue), QString());
+    replaceReturn(newDefaultReturn(m_catalogue, type), QString());
 }
 
 void ReturnSession::open(const QString& path)

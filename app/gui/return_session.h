@@ -23,8 +23,9 @@ public:
     const QString& path() const { return m_path; }  // empty for a return never saved
     bool isModified() const { return !m_undo.isClean(); }
 
-    // A new return: the T3 return, Schedule 11 and the T183 authorization.
-    void newReturn();
+    // A new return of `type` (new_return.h) with that type's forms; by
+    // default the T3 return, Schedules 9 and 11 and the T183 authorization.
+    void newReturn(const QString& type = QStringLiteral("T3"));
     // Opens a .t3r or .json file and calculates it. Throws ReturnFileError;
     // the open return stays as it was when loading fails.
     void open(const QString& path);

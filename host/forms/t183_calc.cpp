@@ -1,5 +1,6 @@
-// The T183 authorization: the return's updateT183Trust fills its copy of the
-// trust's identification and totals, then the form calculates.
+// The T183 authorization: the updateT183Trust of the return (the first
+// return-type form, whichever type) fills its copy of the trust's
+// identification and totals, then the form calculates.
 #include "host/form_calculations.h"
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
@@ -10,8 +11,8 @@ void authorization(CalcPass& pass)
     auto* t183 = pass.ret.first<TaxData_T183Trust>();
     if (!t183)
         return;
-    if (auto* t3 = pass.ret.first<TaxData_T3Ret>())
-        t3->updateT183Trust(t183);
+    if (auto* r = pass.ret.first<TaxData_T3Base>())
+        r->updateT183Trust(t183);
     t183->Calculate();
 }
 

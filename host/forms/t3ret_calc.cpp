@@ -7,7 +7,8 @@ namespace {
 template <int (TaxData_T3Ret::*Operation)()>
 void onReturn(CalcPass& pass)
 {
-    if (auto* t3 = pass.ret.first<TaxData_T3Ret>())
+    // Only when the T3 return is the return (the first return-type form).
+    if (auto* t3 = qobject_cast<TaxData_T3Ret*>(pass.ret.first<TaxData_T3Base>()))
         (t3->*Operation)();
 }
 }  // namespace

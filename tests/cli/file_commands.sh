@@ -33,6 +33,22 @@ expect_err_has "T3Ret takes no number"
 run new T3Ret
 expect_rc 2
 expect_err_has "the new return's file is missing (-o OUT)"
+# new --type: each type's forms; the calculation prints that type's result line.
+for case in "T3S:T3S T2000 T183Trust:F241=0.00, F010=0.00, F190=0.00, due/refund=0.00" \
+            "t3rca:T3RCA T183Trust:F617=0.00, F618=0.00, F646=0.00, due/refund=0.00"; do
+    IFS=: read -r type forms result <<<"$case"
+    run new -o "$tmp/$type.json" --type "$type"
+    expect_rc 0
+    [ "$(jq -r '[.forms[].form] | join(" ")' "$tmp/$type.json")" = "$forms" ] || fail "new --type $type: forms"
+    run calc "$tmp/$type.json"
+    expect_line "$result"
+done
+run new -o "$tmp/x.json" --type T4
+expect_rc 2
+expect_err_has "unknown return type T4 (one of T3|T3M|T3S|T3RCA|T3ATH)"
+run new -o "$tmp/x.json" --type T3M T3Ret
+expect_rc 2
+expect_err_has "--type and a list of classes cannot be given together"
 
 # rollover: the sample moves to 2025; same-year keeps the dates.
 run rollover "$sample" -o "$tmp/next.json"
