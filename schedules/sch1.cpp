@@ -209,6 +209,13 @@ void TaxData_Sch1::FreeMoreEquityEntries()
     fld_ws_moreentry_num = 0.0;
 }
 
+void TaxData_Sch1::restoreMoreEquityEntries(const MoreEquityEntries& saved)
+{
+    m_moreEquityEntries = saved.entries;
+    fld_ws_moreentry = int(saved.entries.size());
+    fld_ws_moreentry_num = saved.requested;
+}
+
 CTaxData_Form& TaxData_Sch1::operator=(const CTaxData_Form& other)
 {
     CTaxData_Form::operator=(other);

@@ -165,6 +165,14 @@ public:
     Type_MoreEquityEntryStruct& moreEquityEntry(int i) { return m_moreEquityEntries[size_t(i)]; }
     const Type_MoreEquityEntryStruct& moreEquityEntry(int i) const { return m_moreEquityEntries[size_t(i)]; }
 
+    // The entries with their requested count, to put back as they were (undo).
+    struct MoreEquityEntries {
+        std::vector<Type_MoreEquityEntryStruct> entries;
+        double requested = 0.0;
+    };
+    MoreEquityEntries saveMoreEquityEntries() const { return {m_moreEquityEntries, fld_ws_moreentry_num}; }
+    void restoreMoreEquityEntries(const MoreEquityEntries& saved);
+
     CTaxData_Form& operator=(const CTaxData_Form& other) override;
     bool operator!=(const CTaxData_Form& other) const override;
     int Serialize(unsigned int version, const CString& password, MyDataStream& ar) override;

@@ -5,7 +5,7 @@
 #include "return_io.h"
 
 #include "framework/csv.h"
-#include "host/sch1_share_import.h"
+#include "schedules/sch1_share_import.h"
 #include "schedules/sch1.h"
 
 namespace {

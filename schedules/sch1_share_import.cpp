@@ -1,4 +1,4 @@
-#include "host/sch1_share_import.h"
+#include "schedules/sch1_share_import.h"
 
 #include "framework/csv.h"
 #include "schedules/sch1.h"
