@@ -52,6 +52,13 @@ private:
 void TaxForm_Sch1_Page1::AssociateFormData()
 {
     DescribedTaxPage::AssociateFormData();
+    confirmDeletingEntries = [this] {
+        return QMessageBox::question(this, QStringLiteral("Extra Shares"),
+                                     QStringLiteral("Please click 'Yes' to confirm deleting some extra share entries?"),
+                                     QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
+    };
+    runDialog = [](QDialog& dialog) { return dialog.exec(); };
+    warn = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Error"), text, QMessageBox::Ok); };
     if (QPushButton* b = ui()->button(QStringLiteral("btnChangeExtraEntries")))
         connect(b, &QPushButton::clicked, this, &TaxForm_Sch1_Page1::onViewExtraShares);
     if (QPushButton* b = ui()->button(QStringLiteral("btnImportEntries")))
@@ -61,23 +68,6 @@ void TaxForm_Sch1_Page1::AssociateFormData()
 TaxData_Sch1* TaxForm_Sch1_Page1::schedule() const
 {
     return qobject_cast<TaxData_Sch1*>(form());
-}
-
-bool TaxForm_Sch1_Page1::confirmDeletingEntries()
-{
-    return QMessageBox::question(this, QStringLiteral("Extra Shares"),
-                                 QStringLiteral("Please click 'Yes' to confirm deleting some extra share entries?"),
-                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
-}
-
-int TaxForm_Sch1_Page1::runDialog(QDialog& dialog)
-{
-    return dialog.exec();
-}
-
-void TaxForm_Sch1_Page1::warn(const QString& text)
-{
-    QMessageBox::warning(this, QStringLiteral("Error"), text, QMessageBox::Ok);
 }
 
 void TaxForm_Sch1_Page1::onViewExtraShares()

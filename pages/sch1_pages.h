@@ -6,6 +6,8 @@
 
 #include "framework/described_page.h"
 
+#include <functional>
+
 class QDialog;
 class TaxData_Sch1;
 
@@ -15,15 +17,15 @@ public:
     using DescribedTaxPage::DescribedTaxPage;
     void AssociateFormData() override;
 
+    // The page's question, dialogs and warnings (message boxes and modal
+    // dialogs; a test answers them itself).
+    std::function<bool()> confirmDeletingEntries;
+    std::function<int(QDialog&)> runDialog;
+    std::function<void(const QString&)> warn;
+
 public slots:
     void onViewExtraShares();
     void onImportShares();
-
-protected:
-    // The window's questions and dialogs; a test answers them itself.
-    virtual bool confirmDeletingEntries();
-    virtual int runDialog(QDialog& dialog);
-    virtual void warn(const QString& text);
 
 private:
     TaxData_Sch1* schedule() const;
