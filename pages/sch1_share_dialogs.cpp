@@ -77,8 +77,8 @@ bool TblMdlSch1ExtraShares::storeCell(TaxData_Sch1& sch1, int row, int column, c
     Type_MoreEquityEntryStruct& e = sch1.moreEquityEntry(row);
     switch (column) {
     case kShares: e.fld_num.store(value.toDouble()); break;
-    case kName: e.fld_name = value.toString(); break;
-    case kYear: e.fld_year = value.toString(); break;
+    case kName: e.fld_name.setClipped(value.toString()); break;  // the return files refuse longer texts
+    case kYear: e.fld_year.setClipped(value.toString()); break;
     case kProceeds: e.fld_disposition.store(value.toDouble()); break;
     case kCostBase: e.fld_costbase.store(value.toDouble()); break;
     case kExpenses: e.fld_expenses.store(value.toDouble()); break;
