@@ -1,8 +1,12 @@
 // Schedule 1: the share arithmetic of each section by period, Part 3 down to
 // line 1220, and the extra share entries (resizing, stream, JSON return file).
 #include "framework/datastream.h"
+#include "host/calc_engine.h"
 #include "host/return_json.h"
+#include "returns/t3ret.h"
 #include "schedules/sch1.h"
+#include "schedules/sch2.h"
+#include "schedules/t1055.h"
 
 #include <gtest/gtest.h>
 
@@ -173,4 +177,27 @@ TEST(Sch1Entries, JsonEntryOfTheWrongKindIsRefusedNamingIt)
         EXPECT_STREQ(e.what(), "r.json: forms[0] (Sch1): \"moreEquityEntries\": entry 1: field fld_costbase: "
                                "expected a number, found a string");
     }
+}
+
+// Line 01 takes line 1220 unless Form T1055 is there (its line 21 takes line
+// 1220 and its line 23 goes to line 01); Schedule 2's reserves reach line 18.
+TEST(Sch1Engine, TaxableGainsReachLineZeroOneOrFormT1055)
+{
+    TaxReturn ret;
+    auto* t3 = static_cast<TaxData_T3Ret*>(ret.add(std::make_unique<TaxData_T3Ret>()));
+    auto* s = static_cast<TaxData_Sch1*>(ret.add(std::make_unique<TaxData_Sch1>()));
+    auto* sch2 = static_cast<TaxData_Sch2*>(ret.add(std::make_unique<TaxData_Sch2>()));
+    enter(s->m_prd2.shares.rows[0], 3000.0, 1000.0, 0.0);
+    sch2->fld_2341 = 500.0;  // last year's reserve on other property, none this year: column 3 is 500
+    calculateReturn(ret);
+    EXPECT_EQ(s->fld_1170.value(), 500.0);
+    EXPECT_NEAR(s->fld_1220, 1250.0, 1e-9);
+    EXPECT_NEAR(t3->fld_taxable_capgain, 1250.0, 1e-9);
+
+    auto* t1055 = static_cast<TaxData_T1055*>(ret.add(std::make_unique<TaxData_T1055>()));
+    t1055->fld_LPPSharesDisp = 400.0;  // line 11 = 200 at 50%, taken off line 21
+    t1055->fld_InclRate = 50.0;
+    calculateReturn(ret);
+    EXPECT_NEAR(t1055->fld_taxableCC, 1250.0, 1e-9);
+    EXPECT_NEAR(t3->fld_taxable_capgain, 1050.0, 1e-9);
 }
