@@ -24,8 +24,10 @@ QString sch1EntriesFromJson(CTaxData_Form& form, const json& value)
     auto& sch1 = static_cast<TaxData_Sch1&>(form);
     if (value.is_null()) {
         const int n = sch1.moreEquityEntryCount();
-        sch1.fld_ws_moreentry = 0;
-        sch1.AllocateMoreEquityEntries(n);
+        if (n >= 1) {
+            sch1.fld_ws_moreentry = 0;
+            sch1.AllocateMoreEquityEntries(n);
+        }
         return {};
     }
     if (!value.is_array())
