@@ -16,7 +16,8 @@ void FieldSlot::attach(CField* field, const FieldTag& tag) const
     field->m_netfileCode = tag.format == NetfileFormat::None ? 0 : tag.code ? tag.code : codeInName(name);
     if (!fitsKind(tag.format, field->kind()) || (tag.format != NetfileFormat::None && field->m_netfileCode <= 0))
         qFatal("field %s: its Netfile record does not fit the field", name);
-    form->registerField(field);
+    if (form)  // a field of a repeated entry outside the form's registry
+        form->registerField(field);
 }
 
 // Amount formats on amounts, Y on answers, F on yes/no flags.

@@ -59,7 +59,7 @@ struct ComputedTotal {};
 
 // Passed by the FLD macro: registers the field with its form under its name.
 struct FieldSlot {
-    CTaxData_Form* form;
+    CTaxData_Form* form;  // nullptr: the field is named but not registered (a repeated entry's field)
     const char* name;
     void attach(CField* field, const FieldTag& tag = FieldTag{}) const;
     static int codeInName(const char* name);

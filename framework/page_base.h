@@ -15,6 +15,7 @@
 #include <QVector>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 
 class CTaxData_Form;
@@ -34,6 +35,16 @@ struct FieldChange {
 };
 Q_DECLARE_METATYPE(FieldChange)
 Q_DECLARE_METATYPE(QVector<FieldChange>)
+
+// A change of data that a form keeps outside its fields (Schedule 1's extra
+// share entries), made already, that can put either side back for undo.
+class FormDataChange {
+public:
+    virtual ~FormDataChange() = default;
+    virtual void apply(CTaxData_Form& form, bool newSide) const = 0;
+};
+using FormDataChangePtr = std::shared_ptr<const FormDataChange>;
+Q_DECLARE_METATYPE(FormDataChangePtr)
 
 class BaseTaxPage : public QWidget {
     Q_OBJECT
@@ -100,6 +111,8 @@ signals:
     void fieldEdited(CTaxData_Form* form, const QString& fieldName, const QString& oldText, const QString& newText);
     // A page action changed several fields at once.
     void formEdited(CTaxData_Form* form, const QString& label, const QVector<FieldChange>& changes);
+    // A page action changed data the form keeps outside its fields.
+    void formDataEdited(CTaxData_Form* form, const QString& label, const FormDataChangePtr& change);
 
 public slots:
     void onFloatEditFinished();

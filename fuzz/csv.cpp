@@ -1,8 +1,14 @@
-// Fuzz target: the CSV reader and the amount cells. Beyond not crashing: the
-// two reading forms agree, rows start on rising lines, and the rows written
-// back (every cell quoted) read back to the same rows.
+// Fuzz target: the CSV reader, the amount cells and Schedule 1's share
+// imports. Beyond not crashing: the two reading forms agree, rows start on
+// rising lines, the rows written back (every cell quoted) read back to the
+// same rows, and each import holds one entry per row it takes (the strict one
+// none, with its reason, when it refuses the file).
 #include "framework/csv.h"
 #include "fuzz/fuzz_checks.h"
+#include "schedules/sch1.h"
+#include "schedules/sch1_share_import.h"
+
+#include <algorithm>
 
 #include <cmath>
 #include <cstdint>
@@ -35,5 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<std::vector<std::string>> reread;
     ParseCSV(written, reread);
     FUZZ_CHECK(reread == cells, "rows written back read back the same");
+
+    const ShareImportColumns columns{1, 2, 3, 4, 5};
+    TaxData_Sch1 strict;
+    QString error;
+    if (importSharesStrict(strict, text, QStringLiteral("f.csv"), columns, ShareImportMode::Append, false, error))
+        FUZZ_CHECK(strict.moreEquityEntryCount() == int(rows.size()), "the strict import takes every row");
+    else
+        FUZZ_CHECK(strict.moreEquityEntryCount() == 0 && !error.isEmpty(), "a refused file changes nothing and says why");
+    TaxData_Sch1 lenient;
+    const int taken = importSharesLenient(lenient, cells, columns, ShareImportMode::Overwrite);
+    FUZZ_CHECK(taken == std::min(int(cells.size()), kMaxLenientShareRows) && lenient.moreEquityEntryCount() == taken,
+               "the window's import takes at most its limit of rows");
     return 0;
 }

@@ -32,6 +32,7 @@ FormCalculation t1ksCalculation();
 FormCalculation sch15Calculation();
 FormCalculation sch5Calculation();
 FormCalculation t3aCalculation();
+FormCalculation sch1Calculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -67,6 +68,7 @@ const std::vector<FormCalculation>& formCalculations()
         t2038Calculation(),  // after Form T3 FFT: its line 12 is Schedule 11 line 24
         sch5Calculation(),
         t3aCalculation(),
+        sch1Calculation(),
     };
     return forms;
 }

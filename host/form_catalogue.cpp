@@ -10,6 +10,7 @@
 #include "returns/taxnote.h"
 #include "schedules/sch10.h"
 #include "schedules/sch15.h"
+#include "schedules/sch1.h"
 #include "schedules/sch1a.h"
 #include "schedules/sch2.h"
 #include "schedules/sch3.h"
@@ -44,6 +45,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_T3S>("T3S - Supplementary Unemployment Benefit Plan Income Tax Return"),
         plainForm<TaxData_T3ATH_Ind>("T3ATH-IND - Amateur Athlete Trust Income Tax Return"),
         plainForm<TaxData_T3RCA>("T3-RCA - Part XI.3 Tax Return for Retirement Compensation Arrangement (RCA)"),
+        plainForm<TaxData_Sch1>("Schedule 1 - Dispositions of Capital Property"),
         plainForm<TaxData_Sch1A>("Schedule 1A - Capital Gains on Gifts of Certain Capital Property"),
         plainForm<TaxData_Sch2>("Schedule 2 - Reserves on Dispositions of Capital Property"),
         plainForm<TaxData_Sch3>("Schedule 3 - Eligible Taxable Capital Gains"),

@@ -1,6 +1,7 @@
 #include "host/return_json.h"
 
 #include "host/return_error.h"
+#include "host/sch1_entries_json.h"
 
 #include <cmath>
 #include <limits>
@@ -13,11 +14,14 @@ struct FormJsonExtras {
     const char* className;
     const char* key;
     json (*write)(const CTaxData_Form& form);
-    QString (*read)(CTaxData_Form& form, const json& value);  // answers the problem, or ""
+    // Answers the problem, or "". Called with null when the key is absent; a
+    // null from `write` leaves the key out.
+    QString (*read)(CTaxData_Form& form, const json& value);
 };
 const std::vector<FormJsonExtras>& formJsonExtras()
 {
     static const std::vector<FormJsonExtras> extras = {
+        {"TaxData_Sch1", "moreEquityEntries", &sch1EntriesToJson, &sch1EntriesFromJson},
     };
     return extras;
 }
@@ -133,11 +137,9 @@ std::unique_ptr<CTaxData_Form> readForm(const Location& loc, int index, const js
         readFields(loc, where, *form, *fieldsIt);
     if (extras) {
         const auto it = obj.find(extras->key);
-        if (it != obj.end()) {
-            const QString problem = extras->read(*form, *it);
-            if (!problem.isEmpty())
-                loc.fail(where + QStringLiteral(": \"%1\"").arg(QLatin1String(extras->key)), problem);
-        }
+        const QString problem = extras->read(*form, it != obj.end() ? *it : json());
+        if (!problem.isEmpty())
+            loc.fail(where + QStringLiteral(": \"%1\"").arg(QLatin1String(extras->key)), problem);
     }
     return form;
 }
@@ -215,8 +217,11 @@ json formToJson(const CTaxData_Form& form, const FormCatalogue& catalogue)
     for (const CField* f : form.fields())
         fields[f->name()] = fieldToJson(*f);
     obj["fields"] = std::move(fields);
-    if (const FormJsonExtras* extras = cls ? extrasOf(*cls) : nullptr)
-        obj[extras->key] = extras->write(form);
+    if (const FormJsonExtras* extras = cls ? extrasOf(*cls) : nullptr) {
+        json extra = extras->write(form);
+        if (!extra.is_null())
+            obj[extras->key] = std::move(extra);
+    }
     return obj;
 }
 

@@ -63,6 +63,34 @@ void FormEditCommand::redo()
     apply(true);
 }
 
+FormDataEditCommand::FormDataEditCommand(ReturnSession& session, int formIndex, const QString& label,
+                                         FormDataChangePtr change)
+    : m_session(session), m_formIndex(formIndex), m_change(std::move(change))
+{
+    setText(label);
+}
+
+void FormDataEditCommand::apply(bool newSide)
+{
+    if (m_formIndex >= 0 && m_formIndex < m_session.taxReturn().size())
+        m_change->apply(*m_session.taxReturn().form(m_formIndex), newSide);
+    m_session.recalculate();
+}
+
+void FormDataEditCommand::undo()
+{
+    apply(false);
+}
+
+void FormDataEditCommand::redo()
+{
+    if (m_applied) {  // the page made the change before it was recorded
+        m_applied = false;
+        return;
+    }
+    apply(true);
+}
+
 AddFormCommand::AddFormCommand(ReturnSession& session, std::unique_ptr<CTaxData_Form> form, const QString& title)
     : m_session(session), m_form(std::move(form))
 {

@@ -41,6 +41,21 @@ private:
     bool m_applied = true;
 };
 
+// Data a form keeps outside its fields, changed by a page action.
+class FormDataEditCommand : public QUndoCommand {
+public:
+    FormDataEditCommand(ReturnSession& session, int formIndex, const QString& label, FormDataChangePtr change);
+    void undo() override;
+    void redo() override;
+
+private:
+    void apply(bool newSide);
+    ReturnSession& m_session;
+    int m_formIndex;
+    FormDataChangePtr m_change;
+    bool m_applied = true;
+};
+
 // A form added to the end of the return.
 class AddFormCommand : public QUndoCommand {
 public:

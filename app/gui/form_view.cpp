@@ -25,6 +25,7 @@ QTabWidget* FormView::buildTabs(CTaxData_Form* form)
         tabs->addTab(page, page->caption());
         connect(page, &BaseTaxPage::fieldEdited, &m_session, &ReturnSession::recordFieldEdit);
         connect(page, &BaseTaxPage::formEdited, &m_session, &ReturnSession::recordFormEdit);
+        connect(page, &BaseTaxPage::formDataEdited, &m_session, &ReturnSession::recordFormDataEdit);
     }
     if (pages.isEmpty())
         tabs->addTab(new QLabel(tr("This form has no pages."), tabs), tr("Form"));

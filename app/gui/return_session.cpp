@@ -90,3 +90,12 @@ void ReturnSession::recordFormEdit(CTaxData_Form* form, const QString& label, co
     m_undo.push(new FormEditCommand(*this, index, label, changes));
     recalculate();
 }
+
+void ReturnSession::recordFormDataEdit(CTaxData_Form* form, const QString& label, const FormDataChangePtr& change)
+{
+    const int index = m_return.indexOf(form);
+    if (index < 0 || !change)
+        return;
+    m_undo.push(new FormDataEditCommand(*this, index, label, change));
+    recalculate();
+}

@@ -51,6 +51,7 @@ public slots:
     void recordFieldEdit(CTaxData_Form* form, const QString& fieldName, const QString& oldText,
                          const QString& newText);
     void recordFormEdit(CTaxData_Form* form, const QString& label, const QVector<FieldChange>& changes);
+    void recordFormDataEdit(CTaxData_Form* form, const QString& label, const FormDataChangePtr& change);
 
 signals:
     void returnReplaced();   // a new or opened return: rebuild every view

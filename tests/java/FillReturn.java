@@ -32,6 +32,10 @@ public class FillReturn
             Map<String, Object> values = (Map<String, Object>) form.get("fields");
             for (Field field : readerOf((String) form.get("form")).getFields())
                 values.put(field.getName(), valueFor(field, ++n));
+            // Loading Schedule 1 sets the requested number of extra share
+            // entries to their number, so a stored return holds them equal.
+            if (values.containsKey("fld_ws_moreentry"))
+                values.put("fld_ws_moreentry_num", Json.number(values.get("fld_ws_moreentry") + ".0"));
         }
         Files.write(Paths.get(args[1]), Json.write(doc).getBytes(StandardCharsets.UTF_8));
     }
