@@ -160,6 +160,12 @@ constexpr double kItcRecapture6726Rate = 0.15;
 constexpr double kItcRecapture6713Rate = 0.20;
 constexpr double kItcRefundRate = 0.40;             // Part E: refundable part
 constexpr int kItcCarrybackYears = 3;
+
+// Passenger vehicles of the business and farming statements (Chart C):
+// the list price, monthly lease and capital cost limits.
+constexpr double kVehicleListPriceLimit = 40000.0;
+constexpr double kVehicleMonthlyLeaseLimit = 900.0;
+constexpr double kVehicleCapitalCostLimit = 34000.0;
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:
