@@ -1,9 +1,11 @@
 // Pages of Form T2042, Statement of Farming Activities (language: docs/pages.md).
 #include "framework/page_description.h"
+#include "pages/capital_cost_pages.h"
 #include "pages/vehicle_pages.h"
 
 #include <string>
 
+static const char* const kAreaPrefixes[4] = {"fld_EquipAdd_", "fld_b_", "fld_c_", "fld_d_"};
 static const std::string kT2042Text = std::string(R"PAGES(
 form T2042New
 choices accounting "Accrual" "Cash"
@@ -217,38 +219,7 @@ line - "4" fld_year_4 fld_kindprop_4 fld_month_disposition_4 fld_cost_4 fld_rate
 line - "Total allowance" . . . . . =fld_allowance_5 .
 
 page TaxForm_T2042New_CCA02 5
-title "Area B - Equipment additions in the year"
-columns "1 Class" "2 Property details" "3 Total cost" "4 Personal part" "5 Business part"
-line - "1" fld_EquipAdd_1_1 fld_EquipAdd_2_1 fld_EquipAdd_3_1 fld_EquipAdd_4_1 =fld_EquipAdd_5_1
-line - "2" fld_EquipAdd_1_2 fld_EquipAdd_2_2 fld_EquipAdd_3_2 fld_EquipAdd_4_2 =fld_EquipAdd_5_2
-line - "3" fld_EquipAdd_1_3 fld_EquipAdd_2_3 fld_EquipAdd_3_3 fld_EquipAdd_4_3 =fld_EquipAdd_5_3
-line - "4" fld_EquipAdd_1_4 fld_EquipAdd_2_4 fld_EquipAdd_3_4 fld_EquipAdd_4_4 =fld_EquipAdd_5_4
-line 9925 "Total equipment additions in the year" . . . . =fld_9925
-title "Area C - Building additions in the year"
-columns "1 Class" "2 Property details" "3 Total cost" "4 Personal part" "5 Business part"
-line - "1" fld_b_1_1 fld_b_2_1 fld_b_3_1 fld_b_4_1 =fld_b_5_1
-line - "2" fld_b_1_2 fld_b_2_2 fld_b_3_2 fld_b_4_2 =fld_b_5_2
-line - "3" fld_b_1_3 fld_b_2_3 fld_b_3_3 fld_b_4_3 =fld_b_5_3
-line - "4" fld_b_1_4 fld_b_2_4 fld_b_3_4 fld_b_4_4 =fld_b_5_4
-line 9927 "Total building additions in the year" . . . . =fld_9927
-title "Area D - Equipment dispositions in the year"
-columns "1 Class" "2 Property details" "3 Proceeds" "4 Personal part" "5 Business part"
-line - "1" fld_c_1_1 fld_c_2_1 fld_c_3_1 fld_c_4_1 =fld_c_5_1
-line - "2" fld_c_1_2 fld_c_2_2 fld_c_3_2 fld_c_4_2 =fld_c_5_2
-line - "3" fld_c_1_3 fld_c_2_3 fld_c_3_3 fld_c_4_3 =fld_c_5_3
-line - "4" fld_c_1_4 fld_c_2_4 fld_c_3_4 fld_c_4_4 =fld_c_5_4
-line 9926 "Total equipment dispositions in the year" . . . . =fld_9926
-title "Area E - Building dispositions in the year"
-columns "1 Class" "2 Property details" "3 Proceeds" "4 Personal part" "5 Business part"
-line - "1" fld_d_1_1 fld_d_2_1 fld_d_3_1 fld_d_4_1 =fld_d_5_1
-line - "2" fld_d_1_2 fld_d_2_2 fld_d_3_2 fld_d_4_2 =fld_d_5_2
-line - "3" fld_d_1_3 fld_d_2_3 fld_d_3_3 fld_d_4_3 =fld_d_5_3
-line - "4" fld_d_1_4 fld_d_2_4 fld_d_3_4 fld_d_4_4 =fld_d_5_4
-line 9928 "Total building dispositions in the year" . . . . =fld_9928
-title "Areas F and G - Land"
-columns 1
-line 9923 "Total cost of all land additions in the year" fld_9923
-line 9924 "Total proceeds from all land dispositions in the year" fld_9924
+)PAGES") + assetAreasDescription(kAreaPrefixes, "Business part") + R"PAGES(
 title "Election by the partnership's members"
 field - "The partnership's members elect" fld_elect_105
 columns "Name" "Identification number" "Percentage"
@@ -265,6 +236,6 @@ line - "Total percentage" fld_epop_pcnt_total
 line - "Limit" fld_epop_limit
 line 9929 "Line 9929" fld_9929
 line 9930 "Line 9930" fld_9930
-)PAGES") + vehiclePagesDescription();
+)PAGES" + vehiclePagesDescription();
 
 static const PageDescriptionSource kT2042Pages("T2042New", kT2042Text.c_str());

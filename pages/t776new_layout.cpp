@@ -1,7 +1,11 @@
 // Pages of Form T776, Statement of Real Estate Rentals (language: docs/pages.md).
 #include "framework/page_description.h"
+#include "pages/capital_cost_pages.h"
 
-static const PageDescriptionSource kT776Pages("T776New", R"PAGES(
+#include <string>
+
+static const char* const kAreaPrefixes[4] = {"fld_b_", "fld_c_", "fld_d_", "fld_e_"};
+static const std::string kT776Text = std::string(R"PAGES(
 form T776New
 choices ownership "Sole owner" "Partnership" "Co-ownership"
 
@@ -102,36 +106,6 @@ columns 1
 line - "Business-use-of-home part of the CCA" fld_cca_usehome
 line - "Total CCA claim for the year" =fld_a_cca
 field - "Co-ownership: the claims are already your share" fld_dontapplycownerpcnt
-title "Area B - Equipment additions in the year"
-columns "1 Class" "2 Property details" "3 Total cost" "4 Personal part" "5 Rental part"
-line - "1" fld_b_1_1 fld_b_2_1 fld_b_3_1 fld_b_4_1 =fld_b_5_1
-line - "2" fld_b_1_2 fld_b_2_2 fld_b_3_2 fld_b_4_2 =fld_b_5_2
-line - "3" fld_b_1_3 fld_b_2_3 fld_b_3_3 fld_b_4_3 =fld_b_5_3
-line - "4" fld_b_1_4 fld_b_2_4 fld_b_3_4 fld_b_4_4 =fld_b_5_4
-line 9925 "Total equipment additions in the year" . . . . =fld_9925
-title "Area C - Building additions in the year"
-columns "1 Class" "2 Property details" "3 Total cost" "4 Personal part" "5 Rental part"
-line - "1" fld_c_1_1 fld_c_2_1 fld_c_3_1 fld_c_4_1 =fld_c_5_1
-line - "2" fld_c_1_2 fld_c_2_2 fld_c_3_2 fld_c_4_2 =fld_c_5_2
-line - "3" fld_c_1_3 fld_c_2_3 fld_c_3_3 fld_c_4_3 =fld_c_5_3
-line - "4" fld_c_1_4 fld_c_2_4 fld_c_3_4 fld_c_4_4 =fld_c_5_4
-line 9927 "Total building additions in the year" . . . . =fld_9927
-title "Area D - Equipment dispositions in the year"
-columns "1 Class" "2 Property details" "3 Proceeds" "4 Personal part" "5 Rental part"
-line - "1" fld_d_1_1 fld_d_2_1 fld_d_3_1 fld_d_4_1 =fld_d_5_1
-line - "2" fld_d_1_2 fld_d_2_2 fld_d_3_2 fld_d_4_2 =fld_d_5_2
-line - "3" fld_d_1_3 fld_d_2_3 fld_d_3_3 fld_d_4_3 =fld_d_5_3
-line - "4" fld_d_1_4 fld_d_2_4 fld_d_3_4 fld_d_4_4 =fld_d_5_4
-line 9926 "Total equipment dispositions in the year" . . . . =fld_9926
-title "Area E - Building dispositions in the year"
-columns "1 Class" "2 Property details" "3 Proceeds" "4 Personal part" "5 Rental part"
-line - "1" fld_e_1_1 fld_e_2_1 fld_e_3_1 fld_e_4_1 =fld_e_5_1
-line - "2" fld_e_1_2 fld_e_2_2 fld_e_3_2 fld_e_4_2 =fld_e_5_2
-line - "3" fld_e_1_3 fld_e_2_3 fld_e_3_3 fld_e_4_3 =fld_e_5_3
-line - "4" fld_e_1_4 fld_e_2_4 fld_e_3_4 fld_e_4_4 =fld_e_5_4
-line 9928 "Total building dispositions in the year" . . . . =fld_9928
-title "Areas F and G - Land"
-columns 1
-line 9923 "Total cost of all land additions in the year" fld_9923
-line 9924 "Total proceeds from all land dispositions in the year" fld_9924
-)PAGES");
+)PAGES") + assetAreasDescription(kAreaPrefixes, "Rental part");
+
+static const PageDescriptionSource kT776Pages("T776New", kT776Text.c_str());

@@ -25,3 +25,17 @@ public:
 private:
     std::array<Entry, kEntries> m_entries{};
 };
+
+// The summary of one statement class, with the operations the host calls on it.
+template <class Statement>
+class CacSummaryOf {
+public:
+    static void InitCACArray() { summary().clear(); }
+    static void AddCACValue(bool firstKind, int cls, double amount) { summary().add(firstKind, cls, amount); }
+    static void SortCACArray() { summary().sort(); }
+    static CacSummary& summary()
+    {
+        static CacSummary s;
+        return s;
+    }
+};

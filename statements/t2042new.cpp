@@ -5,8 +5,6 @@
 
 #include <algorithm>
 
-CacSummary TaxData_T2042New::s_cac;
-
 namespace {
 double floorZero(double v)
 {

@@ -18,7 +18,7 @@
 struct NetfileGenObjParamStruct;
 using json = nlohmann::ordered_json;
 
-class TaxData_T2042New : public CTaxData_Form {
+class TaxData_T2042New : public CTaxData_Form, public CacSummaryOf<TaxData_T2042New> {
     Q_OBJECT
 public:
     TaxData_T2042New();
@@ -36,11 +36,6 @@ public:
     // The statement's part of the JSON filing document (efile/t2042_json.cpp).
     int WriteJsonFileHeader(unsigned char purpose, json& doc);
     int WriteJsonFile(unsigned char purpose, json& doc);
-
-    static void InitCACArray() { s_cac.clear(); }
-    static void AddCACValue(bool firstKind, int cls, double amount) { s_cac.add(firstKind, cls, amount); }
-    static void SortCACArray() { s_cac.sort(); }
-    static const CacSummary& cacSummary() { return s_cac; }
 
     // The allowance on eligible capital property, by year of acquisition.
     struct AllowanceRow : FieldRow {
@@ -219,7 +214,4 @@ public:
     FLD(CFloatField, fld_epop_limit);
     FLD(CFloatField, fld_9929, Record(W));
     FLD(CFloatField, fld_9930, Record(W));
-
-private:
-    static CacSummary s_cac;
 };

@@ -15,7 +15,7 @@
 struct NetfileGenObjParamStruct;
 using json = nlohmann::ordered_json;
 
-class TaxData_T776New : public CTaxData_Form {
+class TaxData_T776New : public CTaxData_Form, public CacSummaryOf<TaxData_T776New> {
     Q_OBJECT
 public:
     TaxData_T776New() = default;
@@ -33,11 +33,6 @@ public:
     // The statement's part of the JSON filing document (efile/t776_json.cpp).
     int WriteJsonFileHeader(unsigned char purpose, json& doc);
     int WriteJsonFile(unsigned char purpose, json& doc);
-
-    static void InitCACArray() { s_cac.clear(); }
-    static void AddCACValue(bool firstKind, int cls, double amount) { s_cac.add(firstKind, cls, amount); }
-    static void SortCACArray() { s_cac.sort(); }
-    static const CacSummary& cacSummary() { return s_cac; }
 
     // The dispositions of the classes beyond their balances at the last calculation.
     double recaptureTotal() const { return m_recapture; }
@@ -168,6 +163,5 @@ private:
     void calculateExpenses();
     void calculateShare();
 
-    static CacSummary s_cac;
     double m_recapture = 0.0;
 };
