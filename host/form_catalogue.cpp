@@ -27,6 +27,7 @@
 #include "schedules/t2038new.h"
 #include "schedules/t2043.h"
 #include "statements/t2042new.h"
+#include "statements/t2125new.h"
 #include "statements/t776new.h"
 #include "taxcalc/sch11.h"
 #include "taxcalc/sch11a.h"
@@ -68,6 +69,7 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_CHRTS_SIFT>("SIFT trust charts"),
         plainForm<TaxData_ForeignTaxCredit>("T3 FFT - Foreign Tax Credits"),
         plainForm<TaxData_T184>("T184 - Capital Gains Refund to a Mutual Fund Trust"),
+        formWithTypeId<TaxData_T2125_New>("T2125 - Statement of Business or Professional Activities"),
         plainForm<TaxData_T2042New>("T2042 - Statement of Farming Activities"),
         plainForm<TaxData_T776New>("T776 - Statement of Real Estate Rentals"),
     });

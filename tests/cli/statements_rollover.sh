@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# A farm and two rentals calculated, then rolled into the next year: every
-# capital cost class opens with its closing balance, the farm's business-use-
-# of-home amount carried forward becomes next year's line 13; --same-year
+# A business, a farm and two rentals calculated, then rolled into the next year: every
+# capital cost class opens with its closing balance, the business-use-of-home
+# amounts carried forward become next year's line 13; --same-year
 # leaves the opening balances as they were.
 source "$(dirname "$0")/lib.bash" "$@"
-scenario="$src/tests/scenarios/statements-farm-and-two-rentals.json"
+scenario="$src/tests/scenarios/statements-business-farm-two-rentals.json"
 
 run calc "$scenario" -o "$tmp/calculated.json"
 expect_rc 0
 run rollover "$tmp/calculated.json" -o "$tmp/next.json"
 expect_rc 0
-expect_line "$tmp/next.json: 4 of 4 forms carried forward"
+expect_line "$tmp/next.json: 5 of 5 forms carried forward"
 
 # balances FILE FORM OPENING CLOSING: "index row opening closing" per class row of each statement.
 balances() {
@@ -27,15 +27,18 @@ check_carried() {
     [ -n "$closing" ] || fail "rollover: no $form class rows"
     [ "$closing" = "$opening" ] || fail "rollover: $form opening balances"$'\n'"$opening"$'\n'"expected"$'\n'"$closing"
 }
+check_carried T2125_New fld_a_UCC1_ fld_a_End_
 check_carried T2042New fld_a_UCC1_ fld_a_End_
 check_carried T776New fld_a_2_ fld_a_10_
-jq -e '.forms[2].fields.fld_a_2_1 == 240000' "$tmp/next.json" >/dev/null || fail "rollover: rental class 1 opening"
-jq -e '.forms[1].fields.fld_a_UCC1_1 == 33000' "$tmp/next.json" >/dev/null || fail "rollover: farm class 8 opening"
-[ "$(jq '.forms[1].fields.fld_usehome_16' "$tmp/calculated.json")" = \
-  "$(jq '.forms[1].fields.fld_usehome_13' "$tmp/next.json")" ] || fail "rollover: the farm's home use carried"
+jq -e '.forms[3].fields.fld_a_2_1 == 240000' "$tmp/next.json" >/dev/null || fail "rollover: rental class 1 opening"
+jq -e '.forms[2].fields.fld_a_UCC1_1 == 33000' "$tmp/next.json" >/dev/null || fail "rollover: farm class 8 opening"
+for i in 1 2; do
+    [ "$(jq ".forms[$i].fields.fld_usehome_16" "$tmp/calculated.json")" = \
+      "$(jq ".forms[$i].fields.fld_usehome_13" "$tmp/next.json")" ] || fail "rollover: home use of form $i carried"
+done
 
 run rollover "$tmp/calculated.json" -o "$tmp/same.json" --same-year
 expect_rc 0
-jq -e '.forms[2].fields.fld_a_2_1 == 250000' "$tmp/same.json" >/dev/null || fail "rollover --same-year: opening kept"
+jq -e '.forms[3].fields.fld_a_2_1 == 250000' "$tmp/same.json" >/dev/null || fail "rollover --same-year: opening kept"
 
 finish
