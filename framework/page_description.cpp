@@ -396,10 +396,11 @@ bool sameCells(const QVector<PageCell>& a, const QVector<PageCell>& b)
 bool sameLayout(const PageDescription& a, const PageDescription& b)
 {
     return a.id == b.id && a.title == b.title &&
-           std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(), [](const PageRow& x, const PageRow& y) {
-               return x.kind == y.kind && x.code == y.code && x.text == y.text && x.name == y.name &&
-                      x.headers == y.headers && sameCells(x.cells, y.cells);
-           });
+           std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(),
+                      [](const PageRow& x, const PageRow& y) {
+                          return x.kind == y.kind && x.code == y.code && x.text == y.text && x.name == y.name &&
+                                 x.headers == y.headers && sameCells(x.cells, y.cells);
+                      });
 }
 }  // namespace
 

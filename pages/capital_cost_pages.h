@@ -8,3 +8,9 @@
 // areas' fields start with `prefixes` (equipment additions, building
 // additions, equipment dispositions, building dispositions).
 std::string assetAreasDescription(const char* const (&prefixes)[4], const char* part);
+// Area A of the business and farming statements: 18 class rows in two
+// blocks of columns, the business-use-of-home part and the total claim.
+std::string classAreaDescription();
+// The partnership's deductions, business use of home and the other partners,
+// as three parts of the form numbered from `firstPart`.
+std::string partnerAndHomeDescription(int firstPart);

@@ -1,5 +1,6 @@
 #include "statements/cca_areas.h"
 
+#include "framework/amounts.h"
 #include "statements/cca_class_table.h"
 
 #include <algorithm>
@@ -44,9 +45,8 @@ void calculateClass(CcaClassRow& a, CcaClaimRow& b)
     b.dispositionsAiip = floorZero(a.dispositions - a.additionsAfterImmExp + b.additionsAiip);  // column 7
     b.adjustmentAiip = floorZero(b.adjustmentAiip);                                            // column 8
     applyClassRate(cls, b.rateOverwrite, b.rate);                                              // column 11
-    b.halfYear = CCCAClassTable::HasHalfYearRule(cls)                                          // column 9
-                     ? floorZero((a.additionsAfterImmExp + a.dispositionsImmExp - b.additionsAiip - a.dispositions) * 0.5)
-                     : 0.0;
+    const double halfYearBase = a.additionsAfterImmExp + a.dispositionsImmExp - b.additionsAiip - a.dispositions;
+    b.halfYear = CCCAClassTable::HasHalfYearRule(cls) ? floorZero(halfYearBase * 0.5) : 0.0;  // column 9
     b.base = a.uccAfter + b.adjustmentAiip - b.halfYear;  // column 10
     b.claim = claimOf(b.claimOverwrite, b.claim, b.base * b.rate / 100.0);
     b.uccEnd = a.uccAfter - b.claim;  // column 13
@@ -98,6 +98,11 @@ double calculateRentalCca(RentalCcaRow* begin, RentalCcaRow* end, bool claimOver
         claimed += r.claim;
     }
     return claimed;
+}
+
+bool hasClassNumber(const CStringField& cls)
+{
+    return amountPresent(CCCAClassTable::classNumber(cls));
 }
 
 double claimAfterHomeUse(double claims, CFloatField& homeUse)

@@ -7,6 +7,8 @@
 
 #include "framework/field_rows.h"
 
+#include <initializer_list>
+
 // Area A of the business and farming statements. Each class row is stored in
 // two blocks: columns 1 to 3, 5 and 6 with the immediate-expensing amounts,
 // then columns 4 and 7 to 13.
@@ -75,6 +77,9 @@ struct RentalCcaRow : FieldRow {
 // to `recapture` what the dispositions of a class take beyond its balance.
 double calculateRentalCca(RentalCcaRow* begin, RentalCcaRow* end, bool claimOverwrite, double& recapture);
 
+// Whether a class column holds a class number.
+bool hasClassNumber(const CStringField& cls);
+
 // The claim of Area A after the business-use-of-home part, which is cut to
 // the claims first.
 double claimAfterHomeUse(double claims, CFloatField& homeUse);
@@ -105,4 +110,60 @@ public:
         return total;
     }
     FieldRows<AssetRow, N> rows;
+};
+
+// Areas B to E of the business and farming statements, each with its total
+// (CRA 9925, 9927, 9926, 9928) and the total's copy for printing, then the
+// land lines 9923 and 9924. `prefixes`: equipment additions, building
+// additions, equipment dispositions, building dispositions.
+template <int N>
+class AssetAreas {
+    using D = FieldDeclarations;
+
+public:
+    AssetAreas(CTaxData_Form* form, const char* const (&prefixes)[4])
+        : equipmentAdditions(form, prefixes[0]),
+          fld_9925{FieldSlot{form, "fld_9925"}, D::Record(D::W), D::Computed},
+          fld_9925_forprint{FieldSlot{form, "fld_9925_forprint"}, D::Computed},
+          buildingAdditions(form, prefixes[1]),
+          fld_9927{FieldSlot{form, "fld_9927"}, D::Record(D::W), D::Computed},
+          fld_9927_forprint{FieldSlot{form, "fld_9927_forprint"}, D::Computed},
+          equipmentDispositions(form, prefixes[2]),
+          fld_9926{FieldSlot{form, "fld_9926"}, D::Record(D::W), D::Computed},
+          fld_9926_forprint{FieldSlot{form, "fld_9926_forprint"}, D::Computed},
+          buildingDispositions(form, prefixes[3]),
+          fld_9928{FieldSlot{form, "fld_9928"}, D::Record(D::W), D::Computed},
+          fld_9928_forprint{FieldSlot{form, "fld_9928_forprint"}, D::Computed},
+          fld_9923{FieldSlot{form, "fld_9923"}, D::Record(D::W)},
+          fld_9924{FieldSlot{form, "fld_9924"}, D::Record(D::W)}
+    {
+    }
+    void calculate()
+    {
+        fld_9925_forprint = fld_9925 = equipmentAdditions.calculate();
+        fld_9927_forprint = fld_9927 = buildingAdditions.calculate();
+        fld_9926_forprint = fld_9926 = equipmentDispositions.calculate();
+        fld_9928_forprint = fld_9928 = buildingDispositions.calculate();
+    }
+    // Whether a row from `firstRow` (from 0) on has a class in any area.
+    bool hasClassFrom(int firstRow) const
+    {
+        for (const AssetArea<N>* area : {&equipmentAdditions, &buildingAdditions, &equipmentDispositions,
+                                         &buildingDispositions})
+            for (int row = firstRow; row < N; ++row)
+                if (hasClassNumber(area->rows[row].cls))
+                    return true;
+        return false;
+    }
+
+    AssetArea<N> equipmentAdditions;
+    CFloatField fld_9925, fld_9925_forprint;
+    AssetArea<N> buildingAdditions;
+    CFloatField fld_9927, fld_9927_forprint;
+    AssetArea<N> equipmentDispositions;
+    CFloatField fld_9926, fld_9926_forprint;
+    AssetArea<N> buildingDispositions;
+    CFloatField fld_9928, fld_9928_forprint;
+    CFloatField fld_9923;  // land additions
+    CFloatField fld_9924;  // land dispositions
 };

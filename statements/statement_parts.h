@@ -4,6 +4,8 @@
 
 #include "framework/field_rows.h"
 
+#include <algorithm>
+
 struct WebsiteFields : FieldRow {
     explicit WebsiteFields(CTaxData_Form* form) : FieldRow(form, "fld_", "") {}
     CIntField count{slot("websites"), 0};  // at most 5
@@ -29,7 +31,8 @@ struct PartnershipDeductionRow : FieldRow {
 class PartnershipDeductions {
 public:
     explicit PartnershipDeductions(CTaxData_Form* form)
-        : rows(form, "fld_deduct_", "_"), total{FieldSlot{form, "fld_deduct_partnership_6"}, FieldDeclarations::Computed}
+        : rows(form, "fld_deduct_", "_"),
+          total{FieldSlot{form, "fld_deduct_partnership_6"}, FieldDeclarations::Computed}
     {
     }
     double calculate()
@@ -54,6 +57,16 @@ struct CoOwnerFields : FieldRow {
     CFloatField netincome{slot("netincome"), Computed};
     CPercentField percent{slot("percent")};
 };
+
+// Each co-owner's part of `netIncome` by its percentage, kept within 0 to 100.
+template <int N>
+void shareAmongCoOwners(FieldRows<CoOwnerFields, N>& owners, double netIncome)
+{
+    for (CoOwnerFields& owner : owners) {
+        owner.percent = std::clamp<double>(owner.percent, 0.0, 100.0);
+        owner.netincome = netIncome * owner.percent / 100.0;
+    }
+}
 
 // The province of a Canadian postal code, or `current` when the code names none.
 int provinceOfPostalCode(const QString& postalCode, int current);

@@ -33,14 +33,7 @@ int TaxData_T2042New::Calculate01()
     m_partnership.calculate();
 
     // Areas B to E
-    fld_9925 = m_equipmentAdditions.calculate();
-    fld_9927 = m_buildingAdditions.calculate();
-    fld_9926 = m_equipmentDispositions.calculate();
-    fld_9928 = m_buildingDispositions.calculate();
-    fld_9925_forprint = fld_9925;
-    fld_9927_forprint = fld_9927;
-    fld_9926_forprint = fld_9926;
-    fld_9928_forprint = fld_9928;
+    m_assets.calculate();
 
     // Area A and the allowance on eligible capital property
     fld_a_cca = claimAfterHomeUse(m_cca.calculate(), fld_cca_usehome);
@@ -83,10 +76,7 @@ int TaxData_T2042New::Calculate01()
     fld_after_9974 = fld_9974 + fld_9369_yourshare + fld_9951;
     fld_9943 = m_partnership.total;
     fld_b4_9945 = fld_after_9974 - fld_9943;
-    for (CoOwnerFields& owner : m_coowners) {
-        owner.percent = std::clamp<double>(owner.percent, 0.0, 100.0);
-        owner.netincome = fld_c * owner.percent / 100.0;
-    }
+    shareAmongCoOwners(m_coowners, fld_c);
 
     fld_9945 = m_home.calculate(fld_b4_9945, IsShared(), fld_percentowner);
     fld_9946 = fld_b4_9945 - fld_9945;

@@ -190,20 +190,8 @@ public:
     FLD(CFloatField, fld_allowance_5, Computed);
 
     // Areas B to E
-    AssetArea<4> m_equipmentAdditions{this, "fld_EquipAdd_"};
-    FLD(CFloatField, fld_9925, Record(W), Computed);
-    FLD(CFloatField, fld_9925_forprint, Computed);
-    AssetArea<4> m_buildingAdditions{this, "fld_b_"};
-    FLD(CFloatField, fld_9927, Record(W), Computed);
-    FLD(CFloatField, fld_9927_forprint, Computed);
-    AssetArea<4> m_equipmentDispositions{this, "fld_c_"};
-    FLD(CFloatField, fld_9926, Record(W), Computed);
-    FLD(CFloatField, fld_9926_forprint, Computed);
-    AssetArea<4> m_buildingDispositions{this, "fld_d_"};
-    FLD(CFloatField, fld_9928, Record(W), Computed);
-    FLD(CFloatField, fld_9928_forprint, Computed);
-    FLD(CFloatField, fld_9923, Record(W));  // land additions
-    FLD(CFloatField, fld_9924, Record(W));  // land dispositions
+    static constexpr const char* kAssetAreaPrefixes[4] = {"fld_EquipAdd_", "fld_b_", "fld_c_", "fld_d_"};
+    AssetAreas<4> m_assets{this, kAssetAreaPrefixes};
 
     VehicleChartSet m_vehicles{this};
 

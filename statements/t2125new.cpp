@@ -10,11 +10,6 @@ double floorZero(double v)
 {
     return v < 0.0 ? 0.0 : v;
 }
-
-bool hasClass(const CStringField& cls)
-{
-    return amountPresent(CCCAClassTable::classNumber(cls));
-}
 }  // namespace
 
 void TaxData_T2125_New::CalculateBusinessFee()
@@ -33,14 +28,7 @@ int TaxData_T2125_New::Calculate01()
     fld_a_cca = claimAfterHomeUse(m_cca.calculate(), fld_cca_usehome);
     fld_a_cca_forprint = fld_a_cca;
     fld_cca = floorZero(fld_a_cca);
-    fld_9925 = m_equipmentAdditions.calculate();
-    fld_9927 = m_buildingAdditions.calculate();
-    fld_9926 = m_equipmentDispositions.calculate();
-    fld_9928 = m_buildingDispositions.calculate();
-    fld_9925_forprint = fld_9925;
-    fld_9927_forprint = fld_9927;
-    fld_9926_forprint = fld_9926;
-    fld_9928_forprint = fld_9928;
+    m_assets.calculate();
     fld_exp_9281 = m_vehicles.calculate();
 
     fld_iProv = provinceOfPostalCode(fld_postcode, fld_iProv);
@@ -117,10 +105,7 @@ void TaxData_T2125_New::calculateNetIncome()
     fld_9943 = m_partnership.total;
     fld_b4_9945 = fld_after_9974 - fld_9943;
 
-    for (CoOwnerFields& owner : m_coowners) {
-        owner.percent = std::clamp<double>(owner.percent, 0.0, 100.0);
-        owner.netincome = fld_9369 * owner.percent / 100.0;
-    }
+    shareAmongCoOwners(m_coowners, fld_9369);
 
     fld_9945 = m_home.calculate(fld_b4_9945, IsShared(), fld_percentowner);
     fld_9946 = fld_b4_9945 - fld_9945;
@@ -148,16 +133,13 @@ int TaxData_T2125_New::calcIfPrintExtraPages()
     fld_printMoreCCA = 0;
     int result = 2;
     for (int i = 4; i < CcaClassArea::kRows; ++i)
-        if (hasClass(m_cca.classes[i].cls)) {
+        if (hasClassNumber(m_cca.classes[i].cls)) {
             fld_printMoreCCA = 1;
             result = 3;
             break;
         }
-    for (AssetArea<8>* area : {&m_equipmentAdditions, &m_buildingAdditions, &m_equipmentDispositions,
-                               &m_buildingDispositions})
-        for (int row = 2; row < 8; ++row)
-            if (hasClass(area->rows[row].cls))
-                fld_printMoreCCA = result;
+    if (m_assets.hasClassFrom(2))
+        fld_printMoreCCA = result;
     return result;
 }
 

@@ -174,20 +174,8 @@ public:
     FLD(CFloatField, fld_a_cca_forprint, Computed);
 
     // Areas B to E
-    AssetArea<8> m_equipmentAdditions{this, "fld_b_"};
-    FLD(CFloatField, fld_9925, Record(W), Computed);
-    FLD(CFloatField, fld_9925_forprint, Computed);
-    AssetArea<8> m_buildingAdditions{this, "fld_c_"};
-    FLD(CFloatField, fld_9927, Record(W), Computed);
-    FLD(CFloatField, fld_9927_forprint, Computed);
-    AssetArea<8> m_equipmentDispositions{this, "fld_d_"};
-    FLD(CFloatField, fld_9926, Record(W), Computed);
-    FLD(CFloatField, fld_9926_forprint, Computed);
-    AssetArea<8> m_buildingDispositions{this, "fld_e_"};
-    FLD(CFloatField, fld_9928, Record(W), Computed);
-    FLD(CFloatField, fld_9928_forprint, Computed);
-    FLD(CFloatField, fld_9923, Record(W));  // land additions
-    FLD(CFloatField, fld_9924, Record(W));  // land dispositions
+    static constexpr const char* kAssetAreaPrefixes[4] = {"fld_b_", "fld_c_", "fld_d_", "fld_e_"};
+    AssetAreas<8> m_assets{this, kAssetAreaPrefixes};
     FLD(CIntField, fld_printMoreCCA, 0);
 
     VehicleChartSet m_vehicles{this};

@@ -84,7 +84,7 @@ TEST(T2125New, EnteredShareStaysBetweenZeroAndTheNetIncome)
 TEST(T2125New, ExtraPagesAndExtraClassRows)
 {
     TaxData_T2125_New f(kType);
-    f.m_buildingAdditions.rows[2].cls = "1";
+    f.m_assets.buildingAdditions.rows[2].cls = "1";
     EXPECT_EQ(f.calcIfPrintExtraPages(), 2);
     EXPECT_EQ(f.fld_printMoreCCA.value(), 2);
     f.m_cca.classes[4].cls = "8";
