@@ -159,13 +159,13 @@ int TaxData_T2125_New::Serialize(unsigned int version, const CString& password, 
     const int result = CTaxDataBase01::Serialize(version, password, ar);
     if (result != 0 || ar.IsStoring())
         return result;
-    // The extra class rows are not stored: as many empty rows as the count says.
+    // The extra class rows are not stored: as many empty rows as the count
+    // says. The flag stays as stored, so that a file reads back as it was.
     m_extraCca.clear();
     if (fld_extra_cca_count > kMaxExtraClassRows) {
         ar.fail("fld_extra_cca_count: more extra capital cost classes than a statement holds");
         return -1;
     }
-    fld_extra_cca = fld_extra_cca_count >= 1;
     for (int i = 0; i < fld_extra_cca_count; ++i)
         m_extraCca.push_back(std::make_unique<CCCAClassTable>(0x10000));
     return 0;
@@ -175,7 +175,6 @@ int TaxData_T2125_New::FillTestPrintData()
 {
     const int result = CTaxDataBase01::FillTestPrintData();
     fld_extra_cca_count = 2;
-    fld_extra_cca = true;
     return result;
 }
 

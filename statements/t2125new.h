@@ -49,7 +49,7 @@ public:
     const std::vector<std::unique_ptr<CCCAClassTable>>& extraClassRows() const { return m_extraCca; }
     bool IsShared() const;
     int Serialize(unsigned int version, const CString& password, MyDataStream& ar) override;
-    // Test data whose extra class count and flag agree, as loading makes them.
+    // Test data with a count of extra class rows that a file may hold.
     int FillTestPrintData() override;
     bool GetDisplayName(CString& out) override;
     bool ShouldBeImported(unsigned char purpose, ENUMTYPE_PROVINCE prov) override;

@@ -96,7 +96,6 @@ TEST(T2125New, ExtraPagesAndExtraClassRows)
     MyDataStream in = MyDataStream::forLoading(out.finish());
     TaxData_T2125_New back(kType);
     EXPECT_EQ(back.Serialize(in.version(), CString(), in), 0);
-    EXPECT_TRUE(back.fld_extra_cca);
     EXPECT_EQ(back.extraClassRows().size(), 2u);
 
     f.fld_extra_cca_count = TaxData_T2125_New::kMaxExtraClassRows + 1;
