@@ -3,6 +3,7 @@
 #include "framework/year_figures.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -420,6 +421,27 @@ static QString expandRepeatedLines(const QString& sourceName, const QString& tex
     return out.join(QLatin1Char('\n'));
 }
 
+namespace {
+bool sameCells(const QVector<PageCell>& a, const QVector<PageCell>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const PageCell& x, const PageCell& y) {
+        return x.kind == y.kind && x.text == y.text && x.presentation == y.presentation &&
+               x.objectName == y.objectName && x.readOnly == y.readOnly;
+    });
+}
+
+// Two descriptions of one page give the same page.
+bool sameLayout(const PageDescription& a, const PageDescription& b)
+{
+    return a.id == b.id && a.title == b.title &&
+           std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(),
+                      [](const PageRow& x, const PageRow& y) {
+                          return x.kind == y.kind && x.code == y.code && x.text == y.text && x.name == y.name &&
+                                 x.headers == y.headers && sameCells(x.cells, y.cells);
+                      });
+}
+}  // namespace
+
 void PageDescriptionRegistry::parseAll()
 {
     if (m_parsed)
@@ -443,10 +465,13 @@ void PageDescriptionRegistry::parseAll()
     for (auto it = m_forms.cbegin(); it != m_forms.cend(); ++it)
         for (int i = 0; i < it->pages.size(); ++i) {
             const QString& cls = it->pages[i].className;
-            if (m_pageIndex.contains(cls))
-                m_errors << QStringLiteral("%1: page %2 is also described by form %3")
-                                .arg(it->sourceName, cls, m_pageIndex[cls].first);
-            else
+            if (m_pageIndex.contains(cls)) {
+                // Forms may share a page (the statements' vehicle pages) when they describe it alike.
+                const QString otherForm = m_pageIndex[cls].first;
+                if (!sameLayout(it->pages[i], m_forms[otherForm].pages[m_pageIndex[cls].second]))
+                    m_errors << QStringLiteral("%1: page %2 is also described by form %3")
+                                    .arg(it->sourceName, cls, otherForm);
+            } else
                 m_pageIndex.insert(cls, {it.key(), i});
         }
 }

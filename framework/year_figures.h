@@ -165,6 +165,11 @@ constexpr int kItcCarrybackYears = 3;
 
 // Schedule 5: the share of line 886 that British Columbia line 665 credits.
 constexpr double kSch5BcLine665Share = 0.9;
+// Passenger vehicles of the business and farming statements (Chart C):
+// the list price, monthly lease and capital cost limits.
+constexpr double kVehicleListPriceLimit = 40000.0;
+constexpr double kVehicleMonthlyLeaseLimit = 900.0;
+constexpr double kVehicleCapitalCostLimit = 34000.0;
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:

@@ -33,6 +33,7 @@ FormCalculation sch15Calculation();
 FormCalculation sch5Calculation();
 FormCalculation t3aCalculation();
 FormCalculation sch1Calculation();
+FormCalculation statementsCalculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -69,6 +70,7 @@ const std::vector<FormCalculation>& formCalculations()
         sch5Calculation(),
         t3aCalculation(),
         sch1Calculation(),
+        statementsCalculation(),
     };
     return forms;
 }

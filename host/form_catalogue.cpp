@@ -29,6 +29,9 @@
 #include "schedules/t1ksnew.h"
 #include "schedules/t2038new.h"
 #include "schedules/t2043.h"
+#include "statements/t2042new.h"
+#include "statements/t2125new.h"
+#include "statements/t776new.h"
 #include "taxcalc/sch11.h"
 #include "taxcalc/sch11a.h"
 #include "taxcalc/sch12.h"
@@ -74,6 +77,9 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_T184>("T184 - Capital Gains Refund to a Mutual Fund Trust"),
         plainForm<TaxData_Sch5>("Schedule 5 - Tax Calculation Supplementary - Provincial and Territorial"),
         plainForm<TaxData_T3A>("T3A - Request for Loss Carryback by a Trust"),
+        formWithTypeId<TaxData_T2125_New>("T2125 - Statement of Business or Professional Activities"),
+        plainForm<TaxData_T2042New>("T2042 - Statement of Farming Activities"),
+        plainForm<TaxData_T776New>("T776 - Statement of Real Estate Rentals"),
     });
     return catalogue;
 }

@@ -1,0 +1,16 @@
+// Page texts the statements share (language of docs/pages.md).
+#pragma once
+
+#include <string>
+
+// Areas B to E (four rows each: class, details, amount, personal part and the
+// statement's part, named `part`) and the land lines of Areas F and G. The
+// areas' fields start with `prefixes` (equipment additions, building
+// additions, equipment dispositions, building dispositions).
+std::string assetAreasDescription(const char* const (&prefixes)[4], const char* part);
+// Area A of the business and farming statements: 18 class rows in two
+// blocks of columns, the business-use-of-home part and the total claim.
+std::string classAreaDescription();
+// The partnership's deductions, business use of home and the other partners,
+// as three parts of the form numbered from `firstPart`.
+std::string partnerAndHomeDescription(int firstPart);
