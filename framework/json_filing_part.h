@@ -14,3 +14,11 @@ public:
     virtual const char* jsonFilingSection() const = 0;
     virtual void writeJsonFilingPart(json& part) = 0;
 };
+
+// A statement or Form T1055: its `WriteJsonFile` is its entry of "statements".
+template <class Form>
+class JsonStatementPart : public JsonFilingPart {
+public:
+    const char* jsonFilingSection() const override { return "statements"; }
+    void writeJsonFilingPart(json& part) override { static_cast<Form*>(this)->WriteJsonFile(0, part); }
+};

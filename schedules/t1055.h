@@ -19,7 +19,7 @@
 struct NetfileGenObjParamStruct;
 using json = nlohmann::ordered_json;
 
-class TaxData_T1055 : public CTaxDataBase01, public JsonFilingPart {
+class TaxData_T1055 : public CTaxDataBase01, public JsonStatementPart<TaxData_T1055> {
     Q_OBJECT
 public:
     TaxData_T1055() : CTaxDataBase01(43) {}
@@ -31,8 +31,6 @@ public:
     // The form's part of the JSON filing document (efile/t1055_json.cpp).
     int WriteJsonFileHeader(unsigned char purpose, json& doc);
     int WriteJsonFile(unsigned char purpose, json& doc);
-    const char* jsonFilingSection() const override { return "statements"; }
-    void writeJsonFilingPart(json& part) override { WriteJsonFile(0, part); }
 
     // Shares: number, name of the corporation, year acquired, proceeds, cost, gain
     struct ShareRow : FieldRow {

@@ -7,6 +7,7 @@
 
 #include "framework/field_rows.h"
 #include "framework/form.h"
+#include "framework/json_filing_part.h"
 #include "statements/cac_summary.h"
 #include "statements/cca_areas.h"
 #include "statements/home_use.h"
@@ -18,7 +19,7 @@
 struct NetfileGenObjParamStruct;
 using json = nlohmann::ordered_json;
 
-class TaxData_T2042New : public CTaxData_Form, public CacSummaryOf<TaxData_T2042New> {
+class TaxData_T2042New : public CTaxData_Form, public CacSummaryOf<TaxData_T2042New>, public JsonStatementPart<TaxData_T2042New> {
     Q_OBJECT
 public:
     TaxData_T2042New();

@@ -8,6 +8,7 @@
 
 #include "framework/field_rows.h"
 #include "framework/form.h"
+#include "framework/json_filing_part.h"
 #include "statements/cac_summary.h"
 #include "statements/cca_areas.h"
 #include "statements/cca_class_table.h"
@@ -32,7 +33,7 @@ struct DataWST2125Busi : FieldRow {
     CFloatField gst6765{slot("6765")};
 };
 
-class TaxData_T2125_New : public CTaxDataBase01, public CacSummaryOf<TaxData_T2125_New> {
+class TaxData_T2125_New : public CTaxDataBase01, public CacSummaryOf<TaxData_T2125_New>, public JsonStatementPart<TaxData_T2125_New> {
     Q_OBJECT
 public:
     explicit TaxData_T2125_New(ENUMTYPE_FORM formType) : CTaxDataBase01(formType) {}

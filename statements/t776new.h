@@ -6,6 +6,7 @@
 
 #include "framework/field_rows.h"
 #include "framework/form.h"
+#include "framework/json_filing_part.h"
 #include "statements/cac_summary.h"
 #include "statements/cca_areas.h"
 
@@ -15,7 +16,7 @@
 struct NetfileGenObjParamStruct;
 using json = nlohmann::ordered_json;
 
-class TaxData_T776New : public CTaxData_Form, public CacSummaryOf<TaxData_T776New> {
+class TaxData_T776New : public CTaxData_Form, public CacSummaryOf<TaxData_T776New>, public JsonStatementPart<TaxData_T776New> {
     Q_OBJECT
 public:
     TaxData_T776New() = default;
