@@ -160,6 +160,9 @@ constexpr double kItcRecapture6726Rate = 0.15;
 constexpr double kItcRecapture6713Rate = 0.20;
 constexpr double kItcRefundRate = 0.40;             // Part E: refundable part
 constexpr int kItcCarrybackYears = 3;
+
+// Received T3 slips in US dollars: the rate taken when the slip gives none.
+constexpr double kUsdToCadRate = 1.3698;
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:

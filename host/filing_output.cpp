@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include "returns/t183trust.h"
 #include "returns/t3base.h"
+#include "host/slip_filing.h"
 
 QStringList lineStreamOf(NetfileLineStreamForm& form)
 {
@@ -110,8 +111,8 @@ bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QS
     ret->getIssuingSlipEntityData(issuer);
     doc["slipFiling"] = json{
         {"issuer", std::move(issuer)},
-        {"slips", json::array()},
-        {"transmitter", json::object()},
+        {"slips", issuedSlipsJson(forms)},
+        {"transmitter", transmitterJson(forms)},
     };
     return true;
 }

@@ -30,6 +30,7 @@ FormCalculation t3otherCalculation();
 FormCalculation t2038Calculation();
 FormCalculation t1ksCalculation();
 FormCalculation sch15Calculation();
+FormCalculation t3slipsCalculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -63,6 +64,7 @@ const std::vector<FormCalculation>& formCalculations()
         t1ksCalculation(),
         sch15Calculation(),
         t2038Calculation(),  // after Form T3 FFT: its line 12 is Schedule 11 line 24
+        t3slipsCalculation(),
     };
     return forms;
 }

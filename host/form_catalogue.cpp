@@ -31,6 +31,9 @@
 #include "taxcalc/sch12.h"
 #include "taxcalc/t184.h"
 #include "taxcalc/t2000.h"
+#include "slips/t3_filinginfo.h"
+#include "slips/t3slip.h"
+#include "slips/t3slip_issuing.h"
 
 const FormCatalogue& FormCatalogue::standard()
 {
@@ -66,6 +69,9 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_CHRTS_SIFT>("SIFT trust charts"),
         plainForm<TaxData_ForeignTaxCredit>("T3 FFT - Foreign Tax Credits"),
         plainForm<TaxData_T184>("T184 - Capital Gains Refund to a Mutual Fund Trust"),
+        slipWithOrigin<TaxData_Slip_T3>("T3 slip received - Statement of Trust Income Allocations and Designations"),
+        plainForm<TaxData_Slip_T3_Issuing>("T3 slip issued - Statement of Trust Income Allocations and Designations"),
+        plainForm<TaxData_Slip_Issuing_FilingInfo>("T3 slips filing information - transmitter"),
     });
     return catalogue;
 }

@@ -55,6 +55,7 @@ private:
     void chooseAndOpen();
     void chooseAndSaveAs();
     void chooseAndAddForm();
+    void chooseAndImportRecipients();
     void chooseAndExport(bool netfile);
 
     ReturnSession m_session;
