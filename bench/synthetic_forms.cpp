@@ -16,7 +16,7 @@ std::vector<std::unique_ptr<TaxData_Slip_T3_Issuing>> makeIssuedSlips(int count)
         slip->box_email = QStringLiteral("beneficiary%1@example.ca").arg(n);
         slip->box_addr = QStringLiteral("%1 Rue Sainte-Catherine Ouest, app. 12").arg(n);
         slip->box_city = QStringLiteral("Montréal");
-        slip->box_iProv = 10;
+        slip->box_iProv = 11;
         slip->box_iCountry = 1;
         slip->box_PostalCode = QStringLiteral("H3B 1A7");
         slip->box_bUsePcnt = true;
