@@ -29,14 +29,26 @@ const CodedBox kOtherBoxes[] = {
     {"34", &I::box_34}, {"35", &I::box_35}, {"37", &I::box_37}, {"38", &I::box_38}, {"42", &I::box_42},
     {"52", &I::box_52}, {"53", &I::box_53}, {"58", &I::box_58}, {"59", &I::box_59},
 };
+
+
+// Objects hold their keys in a vector: room for all of them at once saves
+// the regrowth that thousands of slips would repeat.
+json objectWithRoom(size_t keys)
+{
+    json obj = json::object();
+    obj.get_ref<json::object_t&>().reserve(keys);
+    return obj;
+}
 }  // namespace
 
 int I::fillSlipData(int slipNumber, json& slip)
 {
+    if (slip.is_object())
+        slip.get_ref<json::object_t&>().reserve(8);
     slip["tax_year"] = std::to_string(year_figures::kTaxYear);
     slip["box16"] = "O";  // original slip
     slip["box18"] = std::to_string(slipNumber);
-    json financial = json::object();
+    json financial = objectWithRoom(std::size(kFinancialBoxes));
     for (const CodedBox& b : kFinancialBoxes)
         JsonFloatField(financial, b.key, this->*b.box, kWholeDollarsText);
     slip["financial"] = std::move(financial);
@@ -44,16 +56,16 @@ int I::fillSlipData(int slipNumber, json& slip)
     for (const CodedBox& b : kOtherBoxes) {
         if (!amountPresent(this->*b.box))
             continue;
-        json other = json::object();
+        json other = objectWithRoom(2);
         other["code"] = b.key;
         JsonFloatField(other, "amount", this->*b.box, kWholeDollarsText);
         others.push_back(std::move(other));
     }
     slip["otherFields"] = std::move(others);
-    json address = json::object();
+    json address = objectWithRoom(5);
     fillJsonAddr(address, kSlipAddress, box_addr.str(), box_city.str(), box_iProv, box_PostalCode.str(), box_iCountry);
     slip["address"] = std::move(address);
-    json name = json::object();
+    json name = objectWithRoom(2);
     if (box_EntityType == kEntity) {
         JsonStringField(name, "name", box_name);
         slip["entprs_beneficiary"] = std::move(name);

@@ -6,6 +6,7 @@
 json issuedSlipsJson(const std::vector<CTaxData_Form*>& forms)
 {
     json slips = json::array();
+    slips.get_ref<json::array_t&>().reserve(forms.size());
     int number = 0;
     for (CTaxData_Form* form : forms) {
         auto* slip = dynamic_cast<TaxData_Slip_T3_Issuing*>(form);
