@@ -2,7 +2,7 @@
 
 #include "framework/amounts.h"
 #include "framework/slipcalc.h"
-#include "framework/validation_messages.h"
+#include "slips/slip_texts.h"
 #include "framework/year_figures.h"
 
 #include <algorithm>
@@ -72,10 +72,7 @@ int S::ChangeToNewYearData(const STRUCT_IMPORT_LASTYEAR_PARAM& param)
 
 bool S::GetDisplayName(CString& out)
 {
-    if (box_name.isEmpty())
-        return false;
-    out = box_name.str();
-    return true;
+    return displayNameFrom(box_name, out);
 }
 
 void S::addToSlipTotals(STRU_SLIPDATA_CALCULATION& totals) const

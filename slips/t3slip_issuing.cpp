@@ -1,7 +1,7 @@
 #include "slips/t3slip_issuing.h"
 
 #include "framework/amounts.h"
-#include "framework/validation_messages.h"
+#include "slips/slip_texts.h"
 #include "framework/year_figures.h"
 #include "schedules/sch9.h"
 
@@ -77,39 +77,29 @@ void I::autoFillByPcntFromSch9(TaxData_Sch9* sch9)
 }
 
 namespace {
-const char* const kPleaseAnswer = "Please answer %s";
-const char* const kEmptyOrInvalidIn = "%s in [%s] is empty or invalid.";
-
-void requireText(std::list<CString>& messages, const CStringField& field, const char* what)
-{
-    if (field.isBlank())
-        addMessage(messages, field, CString::Format(kEmptyOrInvalidIn, what, "Slip"));
-}
+const char* const kWhere = "Slip";
 }  // namespace
 
 int I::Validate(unsigned char /*purpose*/, std::list<CString>& messages)
 {
     const size_t before = messages.size();
     if (!box_EntityType.isAnswered())
-        addMessage(messages, box_EntityType, CString::Format(kPleaseAnswer, "Recepient type"));
+        askFor(messages, box_EntityType, "Recepient type");
     if (box_EntityType != kIndividual) {
-        requireText(messages, box_name, "Recepient business/org. name");
+        requireText(messages, box_name, "Recepient business/org. name", kWhere);
     } else {
-        requireText(messages, box_name, "Recepient first name");
-        requireText(messages, box_lastname, "Recepient last name");
+        requireText(messages, box_name, "Recepient first name", kWhere);
+        requireText(messages, box_lastname, "Recepient last name", kWhere);
     }
-    requireText(messages, box_id, "Recepient SIN/BN");
-    requireText(messages, box_addr, "Recepient address");
-    requireText(messages, box_city, "Recepient city");
+    requireText(messages, box_id, "Recepient SIN/BN", kWhere);
+    requireText(messages, box_addr, "Recepient address", kWhere);
+    requireText(messages, box_city, "Recepient city", kWhere);
     return int(messages.size() - before);
 }
 
 bool I::GetDisplayName(CString& out)
 {
-    if (box_name.isEmpty())
-        return false;
-    out = box_name.str();
-    return true;
+    return displayNameFrom(box_name, out);
 }
 
 CString I::slipParty() const
