@@ -6,6 +6,7 @@
 #include "slips/t3slip_issuing.h"
 
 #include "framework/slipcalc.h"
+#include "host/copy_rules.h"
 #include "schedules/sch9.h"
 
 #include <gtest/gtest.h>
@@ -236,6 +237,22 @@ TEST(SlipFilingInfo, MessagesAndTransmitter)
                           R"("transmitter":{"name_line1":"Maple Trust Co."},"transmitter_country":"CAN",)"
                           R"("contact":{"name":"Jo Roy","cntc_area_cd":"613","cntc_phn_nbr":"555-1234",)"
                           R"("cntc_extn_nbr":"77","email":"jo@example.ca"}})");
+}
+
+TEST(SlipT3Issuing, EveryFilledSlipShowsItsBoxesAsEngineFilled)
+{
+    TaxReturn ret;
+    ret.add(std::make_unique<TaxData_Sch9>());
+    auto* byHand = static_cast<TaxData_Slip_T3_Issuing*>(ret.add(std::make_unique<TaxData_Slip_T3_Issuing>()));
+    auto* filled = static_cast<TaxData_Slip_T3_Issuing*>(ret.add(std::make_unique<TaxData_Slip_T3_Issuing>()));
+    filled->box_bUsePcnt = true;
+    EXPECT_TRUE(engineFilledFields(ret, *byHand).empty());
+    const std::vector<EngineFilledField> fields = engineFilledFields(ret, *filled);
+    ASSERT_EQ(fields.size(), 15u);
+    EXPECT_EQ(fields.front().field, "box_21");
+    EXPECT_EQ(fields.front().comesFrom, "Schedule 9 line 921 x 2 x the beneficiary's share");
+    ret.remove(0);
+    EXPECT_TRUE(engineFilledFields(ret, *filled).empty());
 }
 
 }  // namespace
