@@ -8,12 +8,12 @@
 #include <string>
 
 namespace {
-constexpr int kLargeReturnNotes = 10000;
+constexpr int kLargeReturnSlips = 10000;
 
 template <class Write>
 void saveBenchmark(benchmark::State& state, Write write)
 {
-    const TaxReturn ret = makeLargeReturn(kLargeReturnNotes);
+    const TaxReturn ret = makeLargeReturn(kLargeReturnSlips);
     size_t bytes = 0;
     for (auto _ : state) {
         const std::string data = write(ret);
@@ -27,7 +27,7 @@ void saveBenchmark(benchmark::State& state, Write write)
 template <class Write, class Read>
 void loadBenchmark(benchmark::State& state, Write write, Read read)
 {
-    const std::string data = write(makeLargeReturn(kLargeReturnNotes));
+    const std::string data = write(makeLargeReturn(kLargeReturnSlips));
     for (auto _ : state) {
         TaxReturn ret = read(data);
         benchmark::DoNotOptimize(ret.form(0));

@@ -1,18 +1,23 @@
-// The returns the benchmarks work on: the bundled sample, and large synthetic
-// returns built from it with every entry a preparer could make, so that
-// stored data and calculations are at their largest.
+// The returns the benchmarks work on: the bundled sample, and a large trust
+// built from it with thousands of beneficiaries, so that stored data,
+// calculations and filing output are at their largest.
 #pragma once
 
 #include "host/tax_return.h"
-#include "returns/taxnote.h"
+#include "slips/t3slip.h"
+#include "slips/t3slip_issuing.h"
 
 #include <memory>
 #include <vector>
 
-// `count` tax notes, each with a title and fifteen described amounts.
-std::vector<std::unique_ptr<TaxData_TaxNote>> makeTaxNotes(int count);
+// `count` issued T3 slips with full recipients, each filled from Schedule 9
+// by an equal share.
+std::vector<std::unique_ptr<TaxData_Slip_T3_Issuing>> makeIssuedSlips(int count);
+// `count` received T3 slips in US dollars with every box entered.
+std::vector<std::unique_ptr<TaxData_Slip_T3>> makeReceivedSlips(int count);
 
 // examples/testamentary-trust-2024.json.
 TaxReturn loadSampleReturn();
-// The sample return with `notes` filled tax notes added.
-TaxReturn makeLargeReturn(int notes);
+// The sample return with `issued` issued T3 slips, received T3 slips (one
+// per hundred issued) and the slips' filing information added.
+TaxReturn makeLargeReturn(int issued);

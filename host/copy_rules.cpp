@@ -71,12 +71,27 @@ void applyRule(const CopyRule& rule, const TaxReturn& ret, const STRU_SLIPDATA_C
     }
 }
 
+namespace {
+// A rule on every form of its class fills `target` while its source is in
+// the return and the target's own flags allow.
+bool fillsThisForm(const CopyRule& rule, const TaxReturn& ret, const CTaxData_Form& target)
+{
+    if (!target.metaObject()->inherits(rule.targetClass))
+        return false;
+    if (rule.sourceClass && !ret.first(*rule.sourceClass))
+        return false;
+    if (rule.overrideFlag && flagSet(target, rule.overrideFlag))
+        return false;
+    return !rule.onlyWhile || flagSet(target, rule.onlyWhile);
+}
+}  // namespace
+
 std::vector<EngineFilledField> engineFilledFields(const TaxReturn& ret, const CTaxData_Form& target)
 {
     std::vector<EngineFilledField> out;
     const STRU_SLIPDATA_CALCULATION totals = slipTotalsOf(ret);
     for (const CopyRule& rule : copyRules()) {
-        if (ruleFormsNow(rule, ret, &totals).target != &target)
+        if (rule.everyForm ? !fillsThisForm(rule, ret, target) : ruleFormsNow(rule, ret, &totals).target != &target)
             continue;
         const QString field = QString::fromLatin1(rule.targetField);
         const bool listed = std::any_of(out.begin(), out.end(), [&](const auto& f) { return f.field == field; });

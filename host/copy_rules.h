@@ -38,12 +38,20 @@ struct CopyRule {
     const char* overrideFlag = nullptr;  // set on the target: the user's value is kept
     const char* onlyWhile = nullptr;     // flag on the target that must be set for the rule to fill
     std::array<signed char, 4> slipMembers{{-1, -1, -1, -1}};  // Source::SlipTotals: members summed
+    bool everyForm = false;  // the target is every form of its class (slips), not only the first
 
     // The same rule, kept from the target while `flag` (a target field) is set.
     CopyRule unless(const char* flag) const
     {
         CopyRule r = *this;
         r.overrideFlag = flag;
+        return r;
+    }
+    // The same rule, for every form of the target class (an operation that each slip runs).
+    CopyRule onEveryForm() const
+    {
+        CopyRule r = *this;
+        r.everyForm = true;
         return r;
     }
     // The same rule, filling the target only while `flag` (a target field) is set.

@@ -9,6 +9,7 @@
 #include "returns/t3base.h"
 #include "returns/t3m.h"
 #include "returns/t3ret.h"
+#include "host/slip_filing.h"
 
 QStringList lineStreamOf(NetfileLineStreamForm& form)
 {
@@ -126,11 +127,15 @@ bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QS
 
     json issuer = json::object();
     ret->getIssuingSlipEntityData(issuer);
-    doc["slipFiling"] = json{
-        {"issuer", std::move(issuer)},
-        {"slips", json::array()},
-        {"transmitter", json::object()},
-    };
+    // Built in place, with room for its three keys: an object is a vector of
+    // pairs with constant keys, so a braced list or a regrowth would copy
+    // every slip object once more.
+    json& slipFiling = doc["slipFiling"];
+    slipFiling = json::object();
+    slipFiling.get_ref<json::object_t&>().reserve(3);
+    slipFiling["issuer"] = std::move(issuer);
+    slipFiling["slips"] = issuedSlipsJson(forms);
+    slipFiling["transmitter"] = transmitterJson(forms);
     return true;
 }
 

@@ -34,6 +34,7 @@ FormCalculation sch5Calculation();
 FormCalculation t3aCalculation();
 FormCalculation sch1Calculation();
 FormCalculation statementsCalculation();
+FormCalculation t3slipsCalculation();
 
 const std::vector<FormCalculation>& formCalculations()
 {
@@ -71,6 +72,7 @@ const std::vector<FormCalculation>& formCalculations()
         t3aCalculation(),
         sch1Calculation(),
         statementsCalculation(),
+        t3slipsCalculation(),
     };
     return forms;
 }

@@ -38,6 +38,9 @@
 #include "taxcalc/t184.h"
 #include "taxcalc/t2000.h"
 #include "taxcalc/sch5.h"
+#include "slips/t3_filinginfo.h"
+#include "slips/t3slip.h"
+#include "slips/t3slip_issuing.h"
 
 const FormCatalogue& FormCatalogue::standard()
 {
@@ -80,6 +83,9 @@ const FormCatalogue& FormCatalogue::standard()
         formWithTypeId<TaxData_T2125_New>("T2125 - Statement of Business or Professional Activities"),
         plainForm<TaxData_T2042New>("T2042 - Statement of Farming Activities"),
         plainForm<TaxData_T776New>("T776 - Statement of Real Estate Rentals"),
+        slipWithOrigin<TaxData_Slip_T3>("T3 slip received - Statement of Trust Income Allocations and Designations"),
+        plainForm<TaxData_Slip_T3_Issuing>("T3 slip issued - Statement of Trust Income Allocations and Designations"),
+        plainForm<TaxData_Slip_Issuing_FilingInfo>("T3 slips filing information - transmitter"),
     });
     return catalogue;
 }

@@ -18,6 +18,7 @@ const std::vector<const Command*>& commands()
         &pagesCommand,
         &javaCommand,
         &importSharesCommand,
+        &importRecipientsCommand,
     };
     return table;
 }

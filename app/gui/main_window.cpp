@@ -1,7 +1,9 @@
 #include "app/gui/main_window.h"
 
 #include "app/gui/form_view.h"
+#include "app/gui/import_recipients_command.h"
 #include "app/gui/messages_panel.h"
+#include "framework/csv.h"
 #include "host/copy_rules.h"
 #include "host/filing_output.h"
 #include "host/new_return.h"
@@ -114,6 +116,7 @@ void MainWindow::buildMenus()
     QMenu* forms = menuBar()->addMenu(tr("F&orms"));
     forms->addAction(tr("&Add a form..."), this, &MainWindow::chooseAndAddForm, QKeySequence(tr("Ctrl+Shift+A")));
     forms->addAction(tr("&Recalculate"), &m_session, &ReturnSession::recalculate, QKeySequence(Qt::Key_F9));
+    forms->addAction(tr("&Import T3 slip recipients..."), this, &MainWindow::chooseAndImportRecipients);
 }
 
 // ---- the return's forms
@@ -195,6 +198,30 @@ void MainWindow::chooseAndAddForm()
     for (const FormClass& cls : m_session.catalogue().classes())
         if (cls.title == title)
             addForm(cls.className);
+}
+
+void MainWindow::chooseAndImportRecipients()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import T3 slip recipients"), QString(),
+                                                      tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    std::string text;
+    RecipientsImport parsed;
+    if (loadFileToString(CString(path), text, 64, 256) != 0)
+        parsed.error = tr("the file cannot be read");
+    else
+        parsed = parseRecipientsCsv(text);
+    if (!parsed.ok()) {
+        QMessageBox::warning(this, tr("Import T3 slip recipients"),
+                             tr("%1: %2\nNothing was imported.").arg(QFileInfo(path).fileName(), parsed.error));
+        return;
+    }
+    auto* command = new ImportRecipientsCommand(m_session, std::move(parsed.rows));
+    m_session.undoStack()->push(command);
+    statusBar()->showMessage(tr("%1 issued T3 slips added, %2 updated")
+                                 .arg(command->applied().added)
+                                 .arg(command->applied().updated));
 }
 
 // ---- files

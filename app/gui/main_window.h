@@ -57,6 +57,7 @@ private:
     void chooseAndOpen();
     void chooseAndSaveAs();
     void chooseAndAddForm();
+    void chooseAndImportRecipients();
     void chooseAndExport(bool netfile);
 
     ReturnSession m_session;

@@ -1,0 +1,79 @@
+// T3 slips: the issued slips take their shares of Schedule 9 and calculate;
+// the filing information learns the trust's account number; the trust's
+// share of received T3 slips' box 38 is the return's line 90.
+#include "host/form_calculations.h"
+#include "returns/t3base.h"
+#include "returns/t3ret.h"
+#include "schedules/sch9.h"
+#include "slips/t3_filinginfo.h"
+#include "slips/t3slip_issuing.h"
+
+namespace {
+constexpr int kPartXII2TaxCredit = 15;  // slip totals: T3 box 38
+constexpr int kIncomeTaxDeducted = 32;  // slip totals: pension slips' income tax deducted
+
+void issuedSlips(CalcPass& pass)
+{
+    auto* sch9 = pass.ret.first<TaxData_Sch9>();
+    for (auto* slip : pass.ret.all<TaxData_Slip_T3_Issuing>()) {
+        slip->autoFillByPcntFromSch9(sch9);
+        slip->Calculate02();
+    }
+}
+
+void filingInformation(CalcPass& pass)
+{
+    auto* info = pass.ret.first<TaxData_Slip_Issuing_FilingInfo>();
+    if (!info)
+        return;
+    CString number;
+    if (auto* ret = pass.ret.first<TaxData_T3Base>())
+        ret->getTrustNumber(number);
+    info->m_trustAcctNum = number;
+    info->Calculate02();
+}
+
+using T3 = TaxData_T3Ret;
+using S9 = TaxData_Sch9;
+using Issued = TaxData_Slip_T3_Issuing;
+
+// The boxes autoFillByPcntFromSch9 fills, with the Schedule 9 line each is a share of.
+const struct {
+    const char* box;
+    const char* comesFrom;
+} kFilledBoxes[] = {
+    {"box_21", "Schedule 9 line 921 x 2 x the beneficiary's share"},
+    {"box_30", "Schedule 9 line 930 x 2 x the beneficiary's share"},
+    {"box_37", "Schedule 9 line 937 x 2 x the beneficiary's share"},
+    {"box_22", "Schedule 9 line 922 x the beneficiary's share"},
+    {"box_23", "Schedule 9 line 923 x the beneficiary's share"},
+    {"box_24", "Schedule 9 line 924 x the beneficiary's share"},
+    {"box_25", "Schedule 9 line 925 x the beneficiary's share"},
+    {"box_26", "Schedule 9 line 926 x the beneficiary's share"},
+    {"box_31", "Schedule 9 line 931 x the beneficiary's share"},
+    {"box_33", "Schedule 9 line 933 x the beneficiary's share"},
+    {"box_34", "Schedule 9 line 934 x the beneficiary's share"},
+    {"box_35", "Schedule 9 line 935 x the beneficiary's share"},
+    {"box_38", "Schedule 9 line 938 x the beneficiary's share"},
+    {"box_42", "Schedule 9 line 942 x the beneficiary's share"},
+    {"box_49", "Schedule 9 line 949 x the beneficiary's share"},
+};
+}  // namespace
+
+FormCalculation t3slipsCalculation()
+{
+    FormCalculation calc{
+        {
+            {{4, 5}, "Issued T3 slips: shares of Schedule 9", &issuedSlips},
+            {{4, 6}, "T3 slips filing information", &filingInformation},
+        },
+        {
+            fromSlipTotals<T3>({8, 1}, {kPartXII2TaxCredit}, "fld_part7_2_credit", "T3 slips received, box 38"),
+            fromSlipTotals<T3>({8, 1}, {kIncomeTaxDeducted}, "fld_tax_deducted",
+                               "T4A box 22, T4A(P) box 22 and T4RIF box 28 slips received"),
+        },
+    };
+    for (const auto& b : kFilledBoxes)
+        calc.rules.push_back(filledByOperation<S9, Issued>({4, 5}, b.box, b.comesFrom).whileSet("box_bUsePcnt").onEveryForm());
+    return calc;
+}
