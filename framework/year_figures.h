@@ -160,6 +160,10 @@ constexpr double kItcRecapture6726Rate = 0.15;
 constexpr double kItcRecapture6713Rate = 0.20;
 constexpr double kItcRefundRate = 0.40;             // Part E: refundable part
 constexpr int kItcCarrybackYears = 3;
+
+// Received slips in US dollars: the year's annual average exchange rate,
+// taken when the slip gives none.
+constexpr double kUsdAnnualAverageRate = 1.3698;
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:

@@ -31,6 +31,13 @@
 #include "taxcalc/sch12.h"
 #include "taxcalc/t184.h"
 #include "taxcalc/t2000.h"
+#include "slips/slip_t4a.h"
+#include "slips/slip_t4ap.h"
+#include "slips/slip_t4nr.h"
+#include "slips/slip_t4rif.h"
+#include "slips/slip_t5.h"
+#include "slips/slip_t5013.h"
+#include "slips/slip_textplain.h"
 
 const FormCatalogue& FormCatalogue::standard()
 {
@@ -66,6 +73,13 @@ const FormCatalogue& FormCatalogue::standard()
         plainForm<TaxData_CHRTS_SIFT>("SIFT trust charts"),
         plainForm<TaxData_ForeignTaxCredit>("T3 FFT - Foreign Tax Credits"),
         plainForm<TaxData_T184>("T184 - Capital Gains Refund to a Mutual Fund Trust"),
+        slipWithOrigin<TaxData_Slip_T4A>("T4A - Statement of Pension, Retirement, Annuity, and Other Income"),
+        slipWithOrigin<CSlipData_T4AP>("T4A(P) - Statement of Canada Pension Plan Benefits"),
+        slipWithOrigin<TaxData_Slip_T4RIF>("T4RIF - Statement of Income from a Registered Retirement Income Fund"),
+        slipWithOrigin<TaxData_Slip_T5>("T5 - Statement of Investment Income"),
+        slipWithOrigin<TaxData_Slip_T5013>("T5013 - Statement of Partnership Income"),
+        slipWithOrigin<TaxData_Slip_T4NR>("T4NR - Statement of Amounts Paid or Credited to Non-Residents"),
+        slipWithOrigin<TaxData_Slip_TextPlain>("Other document (text)"),
     });
     return catalogue;
 }

@@ -17,6 +17,7 @@ const std::vector<const Command*>& commands()
         &fieldsCommand,
         &pagesCommand,
         &javaCommand,
+        &slipsCommand,
     };
     return table;
 }

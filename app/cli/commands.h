@@ -6,6 +6,7 @@
 // Each is defined in cmd_<name>.cpp.
 extern const Command calcCommand, checkCommand, netfileCommand, efileCommand, rolloverCommand, convertCommand,
     newCommand, formsCommand, fieldsCommand, javaCommand, pagesCommand;
+extern const Command slipsCommand;
 
 const std::vector<const Command*>& commands();
 const Command* findCommand(const QString& name);
