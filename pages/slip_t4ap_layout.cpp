@@ -20,7 +20,7 @@ line 17 "Child benefit" box_17
 line 18 "Death benefit" box_18
 line 19 "Post-retirement benefit" box_19
 line 20 "Taxable CPP benefits (boxes 14 to 19)" =box_20
-field - "Keep my own amount in box 20" box_overwrite_20
+field - "Box 20 on the slip differs from this total" box_overwrite_20
 line 21 "Number of months for disability benefit" box_21
 line 22 "Income tax deducted" box_22
 line 23 "Number of months for retirement benefit" box_23

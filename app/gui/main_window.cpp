@@ -57,12 +57,12 @@ MainWindow::MainWindow(QWidget* parent)
     auto* lists = new QSplitter(Qt::Vertical);
     lists->addWidget(m_tree);
     lists->addWidget(m_slips);
-    lists->setSizes({450, 450});
+    lists->setSizes({250, 650});
     auto* splitter = new QSplitter(this);
     splitter->addWidget(lists);
     splitter->addWidget(m_formView);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({360, 960});
+    splitter->setSizes({520, 800});
     setCentralWidget(splitter);
 
     m_messages = new MessagesPanel(m_session);

@@ -50,13 +50,24 @@ const SlipListRow& SlipTableModel::rowAt(int row) const
     return *cached;
 }
 
+namespace {
+// "Slip_T5" -> "T5", "CSlipData_T4AP" -> "T4AP", "Slip_T3_Issuing" -> "T3_Issuing"
+QString shortKind(const QString& kind)
+{
+    for (const char* prefix : {"Slip_", "CSlipData_"})
+        if (kind.startsWith(QLatin1String(prefix)))
+            return kind.mid(int(qstrlen(prefix)));
+    return kind;
+}
+}  // namespace
+
 QVariant SlipTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     const SlipListRow& row = rowAt(index.row());
     switch (index.column()) {
-    case Kind: return row.kind;
+    case Kind: return shortKind(row.kind);
     case Origin: return row.issued ? tr("issued") : tr("received");
     case Party: return row.party;
     case KeyBoxes: return keyBoxesText(row.keyBoxes);
@@ -69,7 +80,7 @@ QVariant SlipTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)
-        return section + 1;
+        return {};
     static const char* const titles[] = {"Slip", "Origin", "Payer or recipient", "Key boxes"};
     return tr(titles[section]);
 }
@@ -97,14 +108,15 @@ SlipsPanel::SlipsPanel(QWidget* parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(false);
+    m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // no measuring of every row
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // file order until asked
     m_table->setSortingEnabled(true);
-    m_table->setColumnWidth(SlipTableModel::Kind, 120);
-    m_table->setColumnWidth(SlipTableModel::Origin, 70);
-    m_table->setColumnWidth(SlipTableModel::Party, 160);
+    m_table->setColumnWidth(SlipTableModel::Kind, 80);
+    m_table->setColumnWidth(SlipTableModel::Origin, 80);
+    m_table->setColumnWidth(SlipTableModel::Party, 200);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

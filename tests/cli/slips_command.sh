@@ -14,7 +14,7 @@ expect_line $'9\tSlip_TextPlain\treceived\tReceipt\t'
 
 run slips "$slips" --json
 expect_rc 0
-[ "$(jq -c '.slips[1]' <<<"$out")" = \
+[ "$(jq -cS '.slips[1]' <<<"$out")" = \
   '{"boxes":[{"amount":9000,"box":"20"},{"amount":450.25,"box":"22"}],"form":"CSlipData_T4AP","index":3,"issued":false,"party":"Service Canada"}' ] ||
     fail "slips --json: T4A(P) row: $(jq -c '.slips[1]' <<<"$out")"
 [ "$(jq '.slips | length' <<<"$out")" = 8 ] || fail "slips --json: 8 slips"

