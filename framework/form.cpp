@@ -313,7 +313,7 @@ int CTaxData_Form::WriteJavaFile(const char* directory, const char* className, b
         return -1;
     const QByteArray name = cls.toUtf8();
     std::fprintf(out, "// Field declarations of %s, written from its field registry.\n", name.constData());
-    std::fprintf(out, "import java.io.IOException;\n\n");  // for a form's own stream readers
+    std::fprintf(out, "import java.io.IOException;\n\n");  // for a class that reads more than its fields
     std::fprintf(out, "public class %s extends TaxFormData\n{\n", name.constData());
     WriteJavaFileDeclaration(out);
     std::fprintf(out, "\npublic %s()\n{\nsuper(\"%s\", %d);\n", name.constData(), name.constData(), m_formType);

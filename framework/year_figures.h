@@ -170,8 +170,9 @@ constexpr double kSch5BcLine665Share = 0.9;
 constexpr double kVehicleListPriceLimit = 40000.0;
 constexpr double kVehicleMonthlyLeaseLimit = 900.0;
 constexpr double kVehicleCapitalCostLimit = 34000.0;
-// Received T3 slips in US dollars: the rate taken when the slip gives none.
-constexpr double kUsdToCadRate = 1.3698;
+// Received slips in US dollars: the year's annual average exchange rate,
+// taken when the slip gives none.
+constexpr double kUsdAnnualAverageRate = 1.3698;
 }  // namespace year_figures
 
 // Replaces each "{name}" in a page text with the figure's printed form:

@@ -41,6 +41,13 @@
 #include "slips/t3_filinginfo.h"
 #include "slips/t3slip.h"
 #include "slips/t3slip_issuing.h"
+#include "slips/slip_t4a.h"
+#include "slips/slip_t4ap.h"
+#include "slips/slip_t4nr.h"
+#include "slips/slip_t4rif.h"
+#include "slips/slip_t5.h"
+#include "slips/slip_t5013.h"
+#include "slips/slip_textplain.h"
 
 const FormCatalogue& FormCatalogue::standard()
 {
@@ -86,6 +93,13 @@ const FormCatalogue& FormCatalogue::standard()
         slipWithOrigin<TaxData_Slip_T3>("T3 slip received - Statement of Trust Income Allocations and Designations"),
         plainForm<TaxData_Slip_T3_Issuing>("T3 slip issued - Statement of Trust Income Allocations and Designations"),
         plainForm<TaxData_Slip_Issuing_FilingInfo>("T3 slips filing information - transmitter"),
+        slipWithOrigin<TaxData_Slip_T4A>("T4A - Statement of Pension, Retirement, Annuity, and Other Income"),
+        slipWithOrigin<CSlipData_T4AP>("T4A(P) - Statement of Canada Pension Plan Benefits"),
+        slipWithOrigin<TaxData_Slip_T4RIF>("T4RIF - Statement of Income from a Registered Retirement Income Fund"),
+        slipWithOrigin<TaxData_Slip_T5>("T5 - Statement of Investment Income"),
+        slipWithOrigin<TaxData_Slip_T5013>("T5013 - Statement of Partnership Income"),
+        slipWithOrigin<TaxData_Slip_T4NR>("T4NR - Statement of Amounts Paid or Credited to Non-Residents"),
+        slipWithOrigin<TaxData_Slip_TextPlain>("Other document (text)"),
     });
     return catalogue;
 }

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <set>
 
 namespace {
@@ -71,9 +72,14 @@ private:
     QString m_source;
 };
 
-int intArgument(const Location& loc, const QString& where, const json& form, const char* key)
+// The creator's argument under `key`; `absent` when the key is left out and
+// the class has a default (else the key is required).
+int intArgument(const Location& loc, const QString& where, const json& form, const char* key,
+                std::optional<int> absent = std::nullopt)
 {
     const auto it = form.find(key);
+    if (it == form.end() && absent)
+        return *absent;
     if (it == form.end())
         loc.fail(where, QStringLiteral("\"%1\" is missing").arg(QLatin1String(key)));
     if (!it->is_number_integer() || *it < std::numeric_limits<int>::min() || *it > std::numeric_limits<int>::max())
@@ -129,7 +135,7 @@ std::unique_ptr<CTaxData_Form> readForm(const Location& loc, int index, const js
     if (cls->creatorArg == CreatorArg::TypeId)
         arg = intArgument(loc, where, obj, "typeId");
     else if (cls->creatorArg == CreatorArg::SlipOrigin)
-        arg = intArgument(loc, where, obj, "origin");
+        arg = intArgument(loc, where, obj, "origin", kSlipReceivedByTrust);
     std::unique_ptr<CTaxData_Form> form = cls->create(arg);
 
     const auto fieldsIt = obj.find("fields");

@@ -37,7 +37,7 @@ double settledRate(const QString& currencyText, double rate)
     if (currency.isEmpty() || currency.compare(QLatin1String("CAD"), Qt::CaseInsensitive) == 0)
         return 1.0;
     if (currency.compare(QLatin1String("USD"), Qt::CaseInsensitive) == 0)
-        return !amountPresent(rate) || !amountPresent(rate - 1.0) ? year_figures::kUsdToCadRate : rate;
+        return !amountPresent(rate) || !amountPresent(rate - 1.0) ? year_figures::kUsdAnnualAverageRate : rate;
     return amountPresent(rate) ? rate : 1.0;
 }
 }  // namespace
@@ -66,7 +66,7 @@ int S::ChangeToNewYearData(const STRUCT_IMPORT_LASTYEAR_PARAM& param)
     // The carry-forward resets every amount; the rate restarts at the year's
     // US dollar rate (a Canadian dollar slip sets it back to 1 when calculated).
     const int result = CSlipTaxDataBase01::ChangeToNewYearData(param);
-    box_curcy_rate = year_figures::kUsdToCadRate;
+    box_curcy_rate = year_figures::kUsdAnnualAverageRate;
     return result;
 }
 

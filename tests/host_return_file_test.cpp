@@ -201,9 +201,12 @@ TEST(ReturnJson, FieldsLeftOutKeepTheirDefaultsAndFormerNamesAreRead)
     const TaxReturn ret = returnFromJson(
         R"({"trustella":"return","version":1,"forms":[
               {"form":"FrameworkSample","fields":{"fld_old_total":12.5,"fld_amount":3}},
-              {"form":"TaxData_FrameworkSample"}]})",
+              {"form":"TaxData_FrameworkSample"},
+              {"form":"Slip_HostSample"},{"form":"Slip_HostSample","origin":3}]})",
         "r.json", cat());
-    ASSERT_EQ(ret.size(), 2);
+    ASSERT_EQ(ret.size(), 4);
+    EXPECT_EQ(dynamic_cast<CSlipTaxDataBase01*>(ret.form(2))->slipFrom(), kSlipReceivedByTrust);  // origin left out
+    EXPECT_EQ(dynamic_cast<CSlipTaxDataBase01*>(ret.form(3))->slipFrom(), kSlipIssuedByTrust);
     const auto* f = dynamic_cast<TaxData_FrameworkSample*>(ret.form(0));
     EXPECT_EQ(f->fld_total.value(), 12.5);
     EXPECT_EQ(f->fld_amount.value(), 3.0);

@@ -19,6 +19,7 @@ const std::vector<const Command*>& commands()
         &javaCommand,
         &importSharesCommand,
         &importRecipientsCommand,
+        &slipsCommand,
     };
     return table;
 }

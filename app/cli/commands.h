@@ -7,6 +7,7 @@
 extern const Command calcCommand, checkCommand, netfileCommand, efileCommand, rolloverCommand, convertCommand,
     newCommand, formsCommand, fieldsCommand, javaCommand, pagesCommand, importSharesCommand;
 extern const Command importRecipientsCommand;
+extern const Command slipsCommand;
 
 const std::vector<const Command*>& commands();
 const Command* findCommand(const QString& name);

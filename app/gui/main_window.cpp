@@ -4,6 +4,7 @@
 #include "app/gui/import_recipients_command.h"
 #include "app/gui/messages_panel.h"
 #include "framework/csv.h"
+#include "app/gui/slips_panel.h"
 #include "host/copy_rules.h"
 #include "host/filing_output.h"
 #include "host/new_return.h"
@@ -28,7 +29,7 @@ const char* const kReturnFilter = "Trust returns (*.t3r *.json);;Binary returns 
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_formView(new FormView(m_session)), m_tree(new QTreeWidget), m_messages(nullptr)
+    : QMainWindow(parent), m_formView(new FormView(m_session)), m_tree(new QTreeWidget), m_slips(new SlipsPanel), m_messages(nullptr)
 {
     askUnsavedChanges = [this] {
         const auto answer = QMessageBox::question(
@@ -55,11 +56,16 @@ MainWindow::MainWindow(QWidget* parent)
     m_tree->setObjectName(QStringLiteral("formTree"));
     m_tree->setHeaderLabel(tr("Forms of the return"));
     m_tree->setRootIsDecorated(false);
+    // Forms above, the slips (possibly thousands) in their own table below.
+    auto* lists = new QSplitter(Qt::Vertical);
+    lists->addWidget(m_tree);
+    lists->addWidget(m_slips);
+    lists->setSizes({250, 650});
     auto* splitter = new QSplitter(this);
-    splitter->addWidget(m_tree);
+    splitter->addWidget(lists);
     splitter->addWidget(m_formView);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({280, 1000});
+    splitter->setSizes({520, 800});
     setCentralWidget(splitter);
 
     m_messages = new MessagesPanel(m_session);
@@ -72,6 +78,7 @@ MainWindow::MainWindow(QWidget* parent)
         if (item)
             selectForm(item->data(0, Qt::UserRole).toInt());
     });
+    connect(m_slips, &SlipsPanel::slipChosen, this, &MainWindow::selectForm);
     connect(m_messages, &MessagesPanel::showFieldRequested, this, &MainWindow::showMessageField);
     connect(&m_session, &ReturnSession::returnReplaced, this, [this] {
         m_formView->clear();
@@ -127,19 +134,25 @@ void MainWindow::rebuildTree()
     CTaxData_Form* current = m_formView->currentForm();
     m_tree->clear();
     const TaxReturn& ret = m_session.taxReturn();
+    m_slips->showSlipsOf(&ret);
     QTreeWidgetItem* currentItem = nullptr;
     for (int i = 0; i < ret.size(); ++i) {
+        if (dynamic_cast<const CSlipTaxDataBase01*>(ret.form(i)))
+            continue;  // listed in the slip table
         auto* item = new QTreeWidgetItem(m_tree, {m_session.formTitle(i)});
         item->setData(0, Qt::UserRole, i);
         item->setToolTip(0, item->text(0));
         if (ret.form(i) == current)
             currentItem = item;
     }
-    if (!currentItem && m_tree->topLevelItemCount() > 0)
+    const int currentIndex = ret.indexOf(current);
+    if (!currentItem && currentIndex < 0 && m_tree->topLevelItemCount() > 0)
         currentItem = m_tree->topLevelItem(0);
     if (currentItem) {
         m_tree->setCurrentItem(currentItem);
         selectForm(currentItem->data(0, Qt::UserRole).toInt());
+    } else if (currentIndex >= 0) {
+        selectForm(currentIndex);  // a slip
     } else {
         m_formView->showForm(nullptr);
     }
@@ -147,18 +160,34 @@ void MainWindow::rebuildTree()
 
 void MainWindow::updateTreeTitles()
 {
-    for (int i = 0; i < m_tree->topLevelItemCount() && i < m_session.taxReturn().size(); ++i)
-        m_tree->topLevelItem(i)->setText(0, m_session.formTitle(i));
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = m_tree->topLevelItem(i);
+        item->setText(0, m_session.formTitle(item->data(0, Qt::UserRole).toInt()));
+    }
+    m_slips->refresh();  // payers and boxes may have changed
+}
+
+QTreeWidgetItem* MainWindow::treeItemOf(int formIndex) const
+{
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
+        if (m_tree->topLevelItem(i)->data(0, Qt::UserRole).toInt() == formIndex)
+            return m_tree->topLevelItem(i);
+    return nullptr;
 }
 
 void MainWindow::selectForm(int formIndex)
 {
     if (formIndex < 0 || formIndex >= m_session.taxReturn().size())
         return;
-    if (QTreeWidgetItem* item = m_tree->topLevelItem(formIndex)) {
+    {
         const QSignalBlocker blocker(m_tree);
-        m_tree->setCurrentItem(item);
+        QTreeWidgetItem* item = treeItemOf(formIndex);
+        if (item)
+            m_tree->setCurrentItem(item);
+        else
+            m_tree->setCurrentItem(nullptr);  // a slip: chosen in the slip table
     }
+    m_slips->selectForm(formIndex);
     m_formView->showForm(m_session.taxReturn().form(formIndex));
 }
 

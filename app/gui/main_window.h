@@ -10,8 +10,10 @@
 
 class FormView;
 class MessagesPanel;
+class SlipsPanel;
 class QTreeWidget;
 class QAction;
+class QTreeWidgetItem;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -22,6 +24,7 @@ public:
     FormView* formView() const { return m_formView; }
     QTreeWidget* formTree() const { return m_tree; }
     MessagesPanel* messagesPanel() const { return m_messages; }
+    SlipsPanel* slipsPanel() const { return m_slips; }
 
     // How the window asks the user; tests replace them.
     enum class UnsavedChoice { Save, Discard, Cancel };
@@ -51,6 +54,7 @@ private:
     bool maybeKeepChanges();
     void buildMenus();
     void rebuildTree();
+    QTreeWidgetItem* treeItemOf(int formIndex) const;
     void updateTreeTitles();
     void updateTitle();
     void onRecalculated();
@@ -62,6 +66,7 @@ private:
 
     ReturnSession m_session;
     FormView* m_formView;
-    QTreeWidget* m_tree;
+    QTreeWidget* m_tree;  // the forms other than slips
+    SlipsPanel* m_slips;
     MessagesPanel* m_messages;
 };

@@ -5,6 +5,7 @@
 #include "returns/t3ret.h"
 #include "schedules/sch8.h"
 #include "schedules/sch9.h"
+#include "slips/slip_totals_members.h"
 #include "taxcalc/sch11.h"
 
 namespace {
@@ -28,6 +29,8 @@ using T3 = TaxData_T3Ret;
 using S8 = TaxData_Sch8;
 using S9 = TaxData_Sch9;
 using S11 = TaxData_Sch11;
+using Slips = STRU_SLIPDATA_CALCULATION;
+using namespace slip_members;
 }  // namespace
 
 FormCalculation sch8Calculation()
@@ -38,6 +41,16 @@ FormCalculation sch8Calculation()
             {{4, 7}, "Schedule 8: Part B after Schedule 9", &calculate},
         },
         {
+            // The slip columns of lines 1, 2, 5, 7 and 11: the trust's share of its received slips.
+            fromSlipTotals<S8>({2, 8}, {kT3NonEligibleDividends, kT5NonEligibleDividends}, "fld_ws_8110_slip",
+                               "received slips: T3 box 23, T5 box 10"),
+            fromSlipTotals<S8>({2, 8}, {kT3EligibleDividends, kT5EligibleDividends}, "fld_ws_8120_slip",
+                               "received slips: T3 box 49, T5 box 24"),
+            fromSlipTotals<S8>({2, 8}, {Slips::FOREIGN_NONBUSINESS_INCOME, Slips::FOREIGN_NONBUSINESS_INCOME_2},
+                               "fld_ws_OtherFrgnInvInc_slip", "received slips: T3 box 25, T5 box 15"),
+            fromSlipTotals<S8>({2, 8}, {kT5Interest}, "fld_ws_interest_fromslip", "received slips: T5 box 13"),
+            fromSlipTotals<S8>({2, 8}, {kT3OtherIncome, kT5OtherIncome, kT5Royalties, kT5AccruedAnnuity},
+                               "fld_ws_OtherOther_slip", "received slips: T3 box 26, T5 boxes 14, 17 and 19"),
             copyField<S8, T3>({2, 10}, "fld_after_8120", "fld_total_div", "Schedule 8 line 3"),
             copyField<S8, T3>({2, 10}, "fld_8110", "fld_noneligible_div", "Schedule 8 line 1"),
             copyField<S8, T3>({2, 10}, "fld_TotalFrnInvInc", "fld_foreign_inv", "Schedule 8 line 6"),

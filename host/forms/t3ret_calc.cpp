@@ -2,6 +2,7 @@
 // forms' steps and rules fill around.
 #include "host/form_calculations.h"
 #include "returns/t3ret.h"
+#include "slips/slip_totals_members.h"
 
 namespace {
 template <int (TaxData_T3Ret::*Operation)()>
@@ -23,6 +24,11 @@ FormCalculation t3retCalculation()
             {{5, 3}, "T3 return: taxable income", &onReturn<&TaxData_T3Ret::Calculate_TaxInc>},
             {{8, 2}, "T3 return: summary of tax and credits", &onReturn<&TaxData_T3Ret::Calculate_Step5>},
         },
-        {},
+        {
+            fromSlipTotals<TaxData_T3Ret>({8, 1}, {slip_members::kT3PartXII2Credit}, "fld_part7_2_credit",
+                                          "received slips: T3 box 38"),
+            fromSlipTotals<TaxData_T3Ret>({8, 1}, {slip_members::kPensionTaxDeducted}, "fld_tax_deducted",
+                                          "received slips: T4A box 22, T4A(P) box 22, T4RIF box 28"),
+        },
     };
 }

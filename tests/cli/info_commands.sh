@@ -16,7 +16,7 @@ if [ -x "$gui" ]; then
     out=$(env -u QT_QPA_PLATFORM DISPLAY= "$gui" --version) || fail "trustella-gui --version: exit code"
     [[ "$out" =~ ^trustella-gui\ [0-9]+\.[0-9]+ ]] || fail "trustella-gui --version"
 fi
-for c in calc check netfile efile rollover convert new forms fields pages java; do
+for c in calc check netfile efile rollover convert new forms fields pages java slips; do
     run "$c" --help
     expect_rc 0
     [[ "$(head -n 1 <<<"$out")" == "Usage: trustella $c"* ]] || fail "$c --help: usage line"
