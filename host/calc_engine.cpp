@@ -26,7 +26,7 @@ void calculatePass(TaxReturn& ret)
     // The rules placed at a step's key or before run ahead of it.
     auto applyRulesUpTo = [&](const CalcOrder* limit) {
         for (; nextRule != rules.end() && (!limit || !(*limit < nextRule->at)); ++nextRule)
-            if (nextRule->kind != CopyRule::Source::Operation)
+            if (nextRule->kind != CopyRule::Source::Operation && !nextRule->byStep)
                 applyRule(*nextRule, ret, pass.slipTotals);
     };
     for (const CalcStep& step : calculationSteps()) {

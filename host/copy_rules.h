@@ -39,6 +39,7 @@ struct CopyRule {
     const char* onlyWhile = nullptr;     // flag on the target that must be set for the rule to fill
     std::array<signed char, 4> slipMembers{{-1, -1, -1, -1}};  // Source::SlipTotals: members summed
     bool everyForm = false;  // the target is every form of its class (slips), not only the first
+    bool byStep = false;     // the step at `at` fills the target; the rule says only when it does
 
     // The same rule, kept from the target while `flag` (a target field) is set.
     CopyRule unless(const char* flag) const
@@ -52,6 +53,14 @@ struct CopyRule {
     {
         CopyRule r = *this;
         r.everyForm = true;
+        return r;
+    }
+    // The same condition, but the step at `at` works the value out (a sum
+    // with the user's own part, say): the engine applies nothing itself.
+    CopyRule filledByStep() const
+    {
+        CopyRule r = *this;
+        r.byStep = true;
         return r;
     }
     // The same rule, filling the target only while `flag` (a target field) is set.

@@ -23,6 +23,7 @@ constexpr int kPensionTaxDeducted = 32;
 
 // Received T3 slip members that the return and Schedule 8 read
 namespace slip_members {
+constexpr int kT3CapitalGains = 0;          // box 21
 constexpr int kT3NonEligibleDividends = 2;  // box 23
 constexpr int kT3EligibleDividends = 5;     // box 49
 constexpr int kT3OtherIncome = 10;          // box 26

@@ -10,6 +10,7 @@
 #include "schedules/sch2.h"
 #include "schedules/sch3.h"
 #include "schedules/t1055.h"
+#include "slips/slip_totals_members.h"
 #include "taxcalc/sch12.h"
 
 namespace {
@@ -27,6 +28,9 @@ void calculate(CalcPass& pass)
     sch1->m_addGainShares = a ? a->getAmtForSch1F1032() : 0.0;
     sch1->m_addGainBond = a ? a->getAmtForSch1F1042() : 0.0;
     sch1->m_addGainRealEstate = a ? a->getAmtForSch1F1052() : 0.0;
+    // Line 1100: received T3 slips' box 21 with the user's other amount.
+    if (pass.slipTotals.present[slip_members::kT3CapitalGains])
+        sch1->fld_1100 = sch1->fld_1100_fromslips + sch1->fld_1100_other;
     sch1->Calculate();
 }
 
@@ -63,6 +67,13 @@ FormCalculation sch1Calculation()
             copyField<TaxData_Sch1A, S1>({2, 6}, "fld_TotalPrd2", "fld_ZeroIncRateAmt", "Schedule 1A line 3, Period 2"),
             copyField<TaxData_Sch2, S1>({2, 6}, "fld_2263", "fld_1770", "Schedule 2 line 4, column 3, Period 1"),
             copyField<TaxData_Sch2, S1>({2, 6}, "fld_2363", "fld_1170", "Schedule 2 line 4, column 3, Period 2"),
+            fromSlipTotals<S1>({2, 6}, {slip_members::kT3CapitalGains}, "fld_1100_fromslips",
+                               "received T3 slips: box 21"),
+            fromSlipTotals<S1>({2, 6}, {slip_members::kT3CapitalGains}, "fld_1100",
+                               "line 1100 from slips plus the other amount")
+                .filledByStep(),
+            fromSlipTotals<S1>({2, 6}, {slip_members::kT5CapitalGainsDividends, slip_members::kT5013CapitalGains},
+                               "fld_1101", "received T5 box 18 and T5013 box 151"),
             // Before Form T1055's step: its rule at 2.10 then replaces line 01 when it is present.
             computedField<S1, TaxData_T3Ret, &taxableGain>({2, 7}, "fld_taxable_capgain", "Schedule 1 line 1220"),
             computedField<S1, TaxData_T1055, &taxableGain>({2, 7}, "fld_taxableCC", "Schedule 1 line 1220"),
