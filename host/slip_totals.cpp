@@ -3,8 +3,9 @@
 STRU_SLIPDATA_CALCULATION slipTotalsOf(const TaxReturn& ret)
 {
     STRU_SLIPDATA_CALCULATION totals;
-    for (const auto& form : ret.forms())
-        if (const auto* slip = dynamic_cast<const CSlipTaxDataBase01*>(form.get()); slip && !slip->issuedByTrust())
+    // The return keeps its forms by class, so no form is cast to find them.
+    for (const CSlipTaxDataBase01* slip : ret.all<CSlipTaxDataBase01>())
+        if (!slip->issuedByTrust())
             slip->addToSlipTotals(totals);
     return totals;
 }

@@ -6,19 +6,17 @@
 namespace {
 void calculate(CalcPass& pass)
 {
+    const std::vector<TaxData_Sch15*> schedules = pass.ret.all<TaxData_Sch15>();
     TaxData_Sch15* main = nullptr;
-    for (CTaxData_Form* form : pass.ret.formPointers()) {
-        auto* sch15 = qobject_cast<TaxData_Sch15*>(form);
-        if (sch15 && sch15->formType() == TaxData_Sch15::kTrustSchedule) {
+    for (TaxData_Sch15* sch15 : schedules)
+        if (sch15->formType() == TaxData_Sch15::kTrustSchedule) {
             main = sch15;
             break;
         }
-    }
     if (main)
         main->Calculate01();
-    for (CTaxData_Form* form : pass.ret.formPointers()) {
-        auto* entity = qobject_cast<TaxData_Sch15*>(form);
-        if (!entity || entity->formType() != TaxData_Sch15::kReportableEntity)
+    for (TaxData_Sch15* entity : schedules) {
+        if (entity->formType() != TaxData_Sch15::kReportableEntity)
             continue;
         entity->syncFromMainSch15(main);
         entity->Calculate01();

@@ -6,8 +6,8 @@
 namespace {
 void calculateReceivedSlips(CalcPass& pass)
 {
-    for (const auto& form : pass.ret.forms())
-        if (auto* slip = dynamic_cast<CSlipTaxDataBase01*>(form.get()); slip && !slip->issuedByTrust())
+    for (CSlipTaxDataBase01* slip : pass.ret.all<CSlipTaxDataBase01>())
+        if (!slip->issuedByTrust())
             slip->Calculate02();
 }
 
