@@ -42,8 +42,9 @@ demo: build
 	@tools/demo.sh $(BUILD)
 
 bench: build
-	@cmake --build $(BUILD) -j$(JOBS) --target trustella_bench
+	@cmake --build $(BUILD) -j$(JOBS) --target trustella_bench trustella_gui_bench
 	@$(BUILD)/bench/trustella_bench
+	@$(BUILD)/bench/trustella_gui_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,49 @@
+// The window opening a return of 10,000 received slips, offscreen: reading
+// the file, the form tree and the slip table, until the events settle.
+#include "app/gui/main_window.h"
+#include "host/return_file.h"
+#include "returns/t3ret.h"
+#include "slips/slip_t5.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+void BM_OpenReturnWithSlips(benchmark::State& state)
+{
+    const int slips = int(state.range(0));
+    QTemporaryDir dir;
+    TaxReturn ret;
+    ret.add(std::make_unique<TaxData_T3Ret>());
+    for (int i = 0; i < slips; ++i) {
+        auto slip = std::make_unique<TaxData_Slip_T5>();
+        slip->box_name = QStringLiteral("Payer %1").arg(i);
+        slip->box_13 = i;
+        ret.add(std::move(slip));
+    }
+    const QString file = dir.filePath(QStringLiteral("many.t3r"));
+    saveReturn(file, ret);
+    for (auto _ : state) {
+        MainWindow window;
+        window.show();
+        if (!window.openReturn(file))
+            state.SkipWithError("the return did not open");
+        QCoreApplication::processEvents();
+    }
+    state.counters["slips"] = slips;
+}
+BENCHMARK(BM_OpenReturnWithSlips)->Arg(10000)->Unit(benchmark::kMillisecond);
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
