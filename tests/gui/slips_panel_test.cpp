@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -54,6 +55,17 @@ private slots:
         QVERIFY(w.formTree()->currentItem() == nullptr);
         w.selectForm(0);
         QVERIFY(!table->selectionModel()->hasSelection());
+        waitForClearButtonFadeIn(w.slipsPanel()->filter());
+    }
+
+private:
+    // Typing into the filter fades its clear button in with an animation that
+    // Qt deletes only when it stops; a window closed before then leaks it.
+    static void waitForClearButtonFadeIn(QLineEdit* filter)
+    {
+        for (QToolButton* button : filter->findChildren<QToolButton*>())
+            QTRY_COMPARE(button->property("opacity").toReal(), 1.0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
