@@ -19,7 +19,8 @@ import java.util.zip.CRC32;
  * one entry per form (class name, form-type id, slip flag with slip type and
  * origin, the form's frame) and a trailer ("T3RE", the count again, CRC-32 of
  * everything before it). A frame is "TRS1", version, payload length, payload,
- * CRC-32 of the payload.
+ * CRC-32 of the payload. Rows a form stores after its fields (Schedule 1's
+ * extra share entries) follow its "fields" under their own key.
  */
 public class ReturnReader
 {
@@ -138,10 +139,29 @@ public class ReturnReader
             out.append(sep).append("    {\n      \"form\": ").append(Field.jsonString(jsonName))
                 .append(",\n      \"fields\": ");
             f.data.appendFieldsJson(out, "      ");
+            appendExtraRowsJson(out, f.data);
             out.append("\n    }");
             sep = ",\n";
         }
         out.append(forms.isEmpty() ? "]\n}\n" : "\n  ]\n}\n");
         return out.toString();
+    }
+
+    /** Each key of rows the form stores after its fields; left out when it has none, as the program does. */
+    static void appendExtraRowsJson(StringBuilder out, TaxFormData data)
+    {
+        for (String key : data.extraRowKeys()) {
+            List<List<Field>> rows = data.extraRows(key);
+            if (rows.isEmpty())
+                continue;
+            out.append(",\n      ").append(Field.jsonString(key)).append(": [");
+            String sep = "\n";
+            for (List<Field> row : rows) {
+                out.append(sep).append("        ");
+                TaxFormData.appendFieldsJson(out, "        ", row);
+                sep = ",\n";
+            }
+            out.append("\n      ]");
+        }
     }
 }

@@ -72,8 +72,89 @@ public class TaxFormData
     {
     }
 
+    /**
+     * Rows a form stores after its fields: the class, the generated array
+     * member that holds them, and the key of the JSON return file for them.
+     */
+    private static final String[][] EXTRA_ROWS = {
+        {"TaxData_Sch1", "MoreS3EquityTransaction", "moreEquityEntries"},
+    };
+
+    /** The JSON keys of the rows this form stores after its fields, in stored order. */
+    public List<String> extraRowKeys()
+    {
+        List<String> keys = new ArrayList<>();
+        for (String[] row : EXTRA_ROWS)
+            if (row[0].equals(getClass().getName()))
+                keys.add(row[2]);
+        return keys;
+    }
+
+    /** The rows read under `key`, each its fields in declaration (= stored) order. */
+    public List<List<Field>> extraRows(String key)
+    {
+        List<List<Field>> rows = new ArrayList<>();
+        Object array = get(extraRowMember(key), this);
+        if (array != null)
+            for (Object row : (Object[]) array)
+                rows.add(fieldsOf(row));
+        return rows;
+    }
+
+    /** A row under `key` with its default values, for a caller that fills one. */
+    public List<Field> newExtraRow(String key)
+    {
+        Class<?> rowClass = extraRowMember(key).getType().getComponentType();
+        try {
+            java.lang.reflect.Constructor<?> ctor = rowClass.getDeclaredConstructor(getClass());
+            ctor.setAccessible(true);
+            return fieldsOf(ctor.newInstance(this));
+        } catch (ReflectiveOperationException e) {
+            throw new IllegalStateException(rowClass.getName() + " cannot be made", e);
+        }
+    }
+
+    private java.lang.reflect.Field extraRowMember(String key)
+    {
+        for (String[] row : EXTRA_ROWS)
+            if (row[0].equals(getClass().getName()) && row[2].equals(key)) {
+                try {
+                    return getClass().getDeclaredField(row[1]);
+                } catch (NoSuchFieldException e) {
+                    throw new IllegalStateException(row[0] + " has no member " + row[1], e);
+                }
+            }
+        throw new IllegalArgumentException(getClass().getName() + " has no rows " + key);
+    }
+
+    /** The Field members of a generated row object, in declaration order. */
+    private static List<Field> fieldsOf(Object row)
+    {
+        List<Field> fields = new ArrayList<>();
+        for (java.lang.reflect.Field member : row.getClass().getDeclaredFields())
+            if (Field.class.isAssignableFrom(member.getType()))
+                fields.add((Field) get(member, row));
+        return fields;
+    }
+
+    private static Object get(java.lang.reflect.Field member, Object owner)
+    {
+        try {
+            member.setAccessible(true);
+            return member.get(owner);
+        } catch (IllegalAccessException e) {
+            throw new IllegalStateException(member.getName() + " cannot be read", e);
+        }
+    }
+
     /** The form's fields as the "fields" object of the JSON return file. */
     public void appendFieldsJson(StringBuilder out, String indent)
+    {
+        appendFieldsJson(out, indent, fields);
+    }
+
+    /** Fields as one JSON object, by name. */
+    public static void appendFieldsJson(StringBuilder out, String indent, List<Field> fields)
     {
         out.append("{");
         String sep = "\n";

@@ -2,6 +2,8 @@ import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Paths;
 import java.time.LocalDate;
+import java.util.ArrayList;
+import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Map;
 
@@ -13,10 +15,14 @@ import java.util.Map;
  *   java FillReturn NEW.json FILLED.json
  *
  * The forms' fields come from the generated reader classes (TaxData_<form>
- * or the form's own class name); keys other than "fields" are kept.
+ * or the form's own class name), and so do the rows a form stores after its
+ * fields (EXTRA_ROWS under each such key); other keys are kept.
  */
 public class FillReturn
 {
+    /** Rows given under each key of rows stored after a form's fields. */
+    static final int EXTRA_ROWS = 3;
+
     @SuppressWarnings("unchecked")
     public static void main(String[] args) throws Exception
     {
@@ -30,12 +36,25 @@ public class FillReturn
         for (Object f : (List<Object>) doc.get("forms")) {
             Map<String, Object> form = (Map<String, Object>) f;
             Map<String, Object> values = (Map<String, Object>) form.get("fields");
-            for (Field field : readerOf((String) form.get("form")).getFields())
+            TaxFormData reader = readerOf((String) form.get("form"));
+            for (Field field : reader.getFields())
                 values.put(field.getName(), valueFor(field, ++n));
-            // Loading Schedule 1 sets the requested number of extra share
-            // entries to their number, so a stored return holds them equal.
-            if (values.containsKey("fld_ws_moreentry"))
-                values.put("fld_ws_moreentry_num", Json.number(values.get("fld_ws_moreentry") + ".0"));
+            for (String key : reader.extraRowKeys()) {
+                List<Object> rows = new ArrayList<>();
+                for (int r = 0; r < EXTRA_ROWS; r++) {
+                    Map<String, Object> row = new LinkedHashMap<>();
+                    for (Field field : reader.newExtraRow(key))
+                        row.put(field.getName(), valueFor(field, ++n));
+                    rows.add(row);
+                }
+                form.put(key, rows);
+            }
+            // Schedule 1 stores as many extra share entries as fld_ws_moreentry
+            // says, and loading sets the requested number to that count.
+            if (values.containsKey("fld_ws_moreentry")) {
+                values.put("fld_ws_moreentry", Json.number(Integer.toString(EXTRA_ROWS)));
+                values.put("fld_ws_moreentry_num", Json.number(EXTRA_ROWS + ".0"));
+            }
         }
         Files.write(Paths.get(args[1]), Json.write(doc).getBytes(StandardCharsets.UTF_8));
     }

@@ -2,13 +2,17 @@ import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Paths;
 import java.util.ArrayList;
+import java.util.Arrays;
 import java.util.Iterator;
+import java.util.LinkedHashSet;
 import java.util.List;
 import java.util.Map;
+import java.util.Set;
 
 /**
  * Compares the forms of two JSON return documents: the same forms in the same
- * order, each with the same fields in the same order and the same values.
+ * order, each with the same fields in the same order and the same values, and
+ * the same rows stored after its fields (Schedule 1's "moreEquityEntries").
  * Numbers are equal when they are the same double (so 1250 and 1250.0 agree,
  * 0.1 and 0.10000000000000002 do not).
  *
@@ -58,6 +62,30 @@ public class JsonCompare
                 continue;
             }
             compareFields(where, (Map<String, Object>) fa.get("fields"), (Map<String, Object>) fb.get("fields"));
+            compareRows(where, fa, fb);
+        }
+    }
+
+    /** The rows a form stores after its fields: every key but the form's name, fields and creator's arguments. */
+    @SuppressWarnings("unchecked")
+    void compareRows(String where, Map<String, Object> fa, Map<String, Object> fb)
+    {
+        Set<String> keys = new LinkedHashSet<>(fa.keySet());
+        keys.addAll(fb.keySet());
+        keys.removeAll(Arrays.asList("form", "fields", "typeId", "origin"));
+        for (String key : keys) {
+            Object a = fa.get(key), b = fb.get(key);
+            if (!(a instanceof List) || !(b instanceof List)) {
+                differences.add(where + ": \"" + key + "\": " + (a == null ? "missing" : "not rows") + " != "
+                                + (b == null ? "missing" : "not rows"));
+                continue;
+            }
+            List<Object> ra = (List<Object>) a, rb = (List<Object>) b;
+            if (ra.size() != rb.size())
+                differences.add(where + ": \"" + key + "\": row count " + ra.size() + " != " + rb.size());
+            for (int i = 0; i < Math.min(ra.size(), rb.size()); i++)
+                compareFields(where + ": \"" + key + "\"[" + i + "]", (Map<String, Object>) ra.get(i),
+                              (Map<String, Object>) rb.get(i));
         }
     }
 
