@@ -15,6 +15,11 @@ public class FloatField extends Field
         return value;
     }
 
+    public void setValue(double value)
+    {
+        this.value = value;
+    }
+
     public int getInt()
     {
         return (int) value;

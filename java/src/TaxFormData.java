@@ -64,8 +64,16 @@ public class TaxFormData
             field.checkKind(kind);
             field.readValue(instrm);
         }
+        for (Object[] stale : CLEARED_BEFORE_VERSION)
+            if (stale[0].equals(getClass().getName()) && version < (Integer) stale[2])
+                ((FloatField) byName.get((String) stale[1])).setValue(0.0);
         readExtraDataFromStream(instrm, version);
     }
+
+    /** Amounts that files of earlier stream versions stored for something else: read as 0, as the program does. */
+    private static final Object[][] CLEARED_BEFORE_VERSION = {
+        {"TaxData_Sch5", "fld_NB_578", 0x101F0},
+    };
 
     /** Data a form stores after its fields; none by default. */
     protected void readExtraDataFromStream(LEDataInputStream instrm, int version) throws IOException
