@@ -6,11 +6,26 @@ QDateTime& fixedNow()
     static QDateTime fixed;
     return fixed;
 }
+
+// SOURCE_DATE_EPOCH (seconds since 1970, UTC) pins the clock, as reproducible
+// builds do, so that scripted runs write the same bytes on any day.
+QDateTime sourceDateEpoch()
+{
+    static const QDateTime pinned = [] {
+        bool ok = false;
+        const qint64 secs = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+        return ok && secs >= 0 ? QDateTime::fromSecsSinceEpoch(secs, Qt::UTC) : QDateTime();
+    }();
+    return pinned;
+}
 }  // namespace
 
 QDateTime CurrentDateTime()
 {
-    return fixedNow().isValid() ? fixedNow() : QDateTime::currentDateTime();
+    if (fixedNow().isValid())
+        return fixedNow();
+    const QDateTime pinned = sourceDateEpoch();
+    return pinned.isValid() ? pinned : QDateTime::currentDateTime();
 }
 
 void setCurrentDateTimeForTesting(const QDateTime& fixed)

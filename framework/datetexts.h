@@ -6,7 +6,8 @@
 #include <QDate>
 #include <QDateTime>
 
-// Current local date and time. Tests may fix it with setCurrentDateTimeForTesting.
+// Current local date and time; SOURCE_DATE_EPOCH in the environment pins it
+// (UTC), and tests may fix it with setCurrentDateTimeForTesting.
 QDateTime CurrentDateTime();
 void setCurrentDateTimeForTesting(const QDateTime& fixed);  // an invalid value restores the real clock
 

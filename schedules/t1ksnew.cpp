@@ -2,6 +2,7 @@
 
 #include "framework/amounts.h"
 #include "framework/datastream.h"
+#include "framework/datetexts.h"
 #include "framework/checks.h"
 
 #include <cmath>
@@ -50,5 +51,7 @@ bool TaxData_T1KSNew::ShouldBeImported(unsigned char /*purpose*/, ENUMTYPE_PROVI
 
 int TaxData_T1KSNew::Serialize(unsigned int version, const CString& password, MyDataStream& ar)
 {
+    if (ar.IsStoring())
+        fld_DateOfSavingFile = CurrentDateTime().date();
     return CTaxDataBase01::Serialize(version, password, ar);
 }

@@ -3,6 +3,7 @@
 #include "schedules/t1ksnew.h"
 
 #include "framework/datastream.h"
+#include "framework/datetexts.h"
 
 #include <gtest/gtest.h>
 
@@ -64,16 +65,19 @@ TEST(T1KSNew, TimeCountsOnlyWhileTheTimerRuns)
     EXPECT_EQ(int(f.fld_time02), 2);
 }
 
-TEST(T1KSNew, StoredDateComesBackAndTheFormIsImportedNotFiled)
+TEST(T1KSNew, SavingStampsTodayAndLoadingKeepsTheStoredDate)
 {
+    setCurrentDateTimeForTesting(QDateTime(QDate(2025, 3, 4), QTime(9, 0)));
     TaxData_T1KSNew f(0);
     f.fld_DateOfSavingFile = QDate(2020, 1, 2);
     MyDataStream out = MyDataStream::forStoring();
     ASSERT_EQ(f.Serialize(TRUSTELLA_STREAM_VERSION, CString(), out), 0);
+    setCurrentDateTimeForTesting(QDateTime());
+    EXPECT_EQ(QDate(f.fld_DateOfSavingFile), QDate(2025, 3, 4));
     TaxData_T1KSNew loaded(0);
     MyDataStream in = MyDataStream::forLoading(out.finish());
     ASSERT_EQ(loaded.Serialize(in.version(), CString(), in), 0);
-    EXPECT_EQ(QDate(loaded.fld_DateOfSavingFile), QDate(2020, 1, 2));
+    EXPECT_EQ(QDate(loaded.fld_DateOfSavingFile), QDate(2025, 3, 4));
     EXPECT_TRUE(f.ShouldBeImported(0, PROV_NONE));
     EXPECT_TRUE(f.shouldSkipWriteNetfile());
 }
