@@ -13,16 +13,37 @@ uint32_t readU32At(const char* p)
     return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
 }
 
+void writeU32At(char* p, uint32_t v)
+{
+    p[0] = char(v & 0xFF);
+    p[1] = char((v >> 8) & 0xFF);
+    p[2] = char((v >> 16) & 0xFF);
+    p[3] = char((v >> 24) & 0xFF);
+}
+
 void appendU32(std::string& out, uint32_t v)
 {
-    const char b[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char((v >> 24) & 0xFF)};
+    char b[4];
+    writeU32At(b, v);
     out.append(b, 4);
 }
 }  // namespace
 
 MyDataStream MyDataStream::forStoring(unsigned version)
 {
-    return MyDataStream(false, version);
+    return forStoringAfter(std::string(), version);
+}
+
+MyDataStream MyDataStream::forStoringAfter(std::string&& file, unsigned version)
+{
+    MyDataStream s(false, version);
+    s.m_buf = std::move(file);
+    s.m_frameStart = s.m_buf.size();
+    s.m_buf.append(kMagic, 4);
+    appendU32(s.m_buf, version);
+    appendU32(s.m_buf, 0);  // the payload's length, once finished
+    s.m_payloadStart = s.m_buf.size();
+    return s;
 }
 
 size_t MyDataStream::frameSizeAt(const char* data, size_t size)
@@ -33,6 +54,17 @@ size_t MyDataStream::frameSizeAt(const char* data, size_t size)
 }
 
 MyDataStream MyDataStream::forLoading(std::string_view frame)
+{
+    MyDataStream s = forLoadingInPlace(frame);
+    if (s.ok() && s.m_size > 0) {
+        s.m_owned.reset(new char[s.m_size]);
+        std::memcpy(s.m_owned.get(), s.m_data, s.m_size);
+    }
+    s.m_data = s.m_owned.get();
+    return s;
+}
+
+MyDataStream MyDataStream::forLoadingInPlace(std::string_view frame)
 {
     MyDataStream s(true, 0);
     if (frame.size() < kFrameOverhead) {
@@ -59,41 +91,48 @@ MyDataStream MyDataStream::forLoading(std::string_view frame)
         s.fail("form data is corrupt (checksum mismatch)");
         return s;
     }
-    s.m_buf.assign(payload, length);
+    s.m_data = payload;
+    s.m_size = length;
     return s;
+}
+
+std::string_view MyDataStream::payload() const
+{
+    return std::string_view(m_buf).substr(m_payloadStart);
 }
 
 std::string MyDataStream::finish() const
 {
-    std::string out;
-    out.reserve(m_buf.size() + kFrameOverhead);
-    out.append(kMagic, 4);
-    appendU32(out, m_version);
-    appendU32(out, uint32_t(m_buf.size()));
-    out += m_buf;
-    appendU32(out, crc32(m_buf.data(), m_buf.size()));
+    std::string out(m_buf, m_frameStart);
+    const std::string_view body = payload();
+    writeU32At(&out[8], uint32_t(body.size()));
+    appendU32(out, crc32(body.data(), body.size()));
     return out;
+}
+
+std::string MyDataStream::takeFinished() &&
+{
+    const std::string_view body = payload();
+    const uint32_t crc = crc32(body.data(), body.size());
+    writeU32At(&m_buf[m_frameStart + 8], uint32_t(body.size()));
+    appendU32(m_buf, crc);
+    return std::move(m_buf);
 }
 
 void MyDataStream::fail(const std::string& message)
 {
     if (m_error.empty())
         m_error = message.empty() ? std::string("stream error") : message;
-    m_pos = m_buf.size();
+    m_pos = m_size;
 }
 
-bool MyDataStream::need(size_t size)
+bool MyDataStream::refuseShortRead()
 {
-    if (!ok())
-        return false;
-    if (remaining() < size) {
+    if (ok())
         fail("unexpected end of form data at byte " + std::to_string(m_pos));
-        return false;
-    }
-    return true;
+    return false;
 }
 
-void MyDataStream::putU8(uint8_t v) { m_buf.push_back(char(v)); }
 void MyDataStream::putU16(uint16_t v)
 {
     const char b[2] = {char(v & 0xFF), char(v >> 8)};
@@ -102,8 +141,10 @@ void MyDataStream::putU16(uint16_t v)
 void MyDataStream::putU32(uint32_t v) { appendU32(m_buf, v); }
 void MyDataStream::putI64(int64_t v)
 {
-    appendU32(m_buf, uint32_t(uint64_t(v) & 0xFFFFFFFFu));
-    appendU32(m_buf, uint32_t(uint64_t(v) >> 32));
+    char b[8];
+    writeU32At(b, uint32_t(uint64_t(v) & 0xFFFFFFFFu));
+    writeU32At(b + 4, uint32_t(uint64_t(v) >> 32));
+    m_buf.append(b, 8);
 }
 void MyDataStream::putF64(double v)
 {
@@ -111,43 +152,19 @@ void MyDataStream::putF64(double v)
     std::memcpy(&bits, &v, sizeof bits);
     putI64(int64_t(bits));
 }
-void MyDataStream::putBytes(const void* data, size_t size) { m_buf.append(static_cast<const char*>(data), size); }
 void MyDataStream::putText(std::string_view utf8)
 {
     putU32(uint32_t(utf8.size()));
     m_buf.append(utf8.data(), utf8.size());
 }
 
-uint8_t MyDataStream::getU8()
-{
-    if (!need(1))
-        return 0;
-    return uint8_t(m_buf[m_pos++]);
-}
 uint16_t MyDataStream::getU16()
 {
     if (!need(2))
         return 0;
-    const auto* b = reinterpret_cast<const unsigned char*>(m_buf.data() + m_pos);
+    const auto* b = reinterpret_cast<const unsigned char*>(m_data + m_pos);
     m_pos += 2;
     return uint16_t(b[0] | b[1] << 8);
-}
-uint32_t MyDataStream::getU32()
-{
-    if (!need(4))
-        return 0;
-    const uint32_t v = readU32At(m_buf.data() + m_pos);
-    m_pos += 4;
-    return v;
-}
-int64_t MyDataStream::getI64()
-{
-    if (!need(8))
-        return 0;
-    const uint64_t lo = readU32At(m_buf.data() + m_pos);
-    const uint64_t hi = readU32At(m_buf.data() + m_pos + 4);
-    m_pos += 8;
-    return int64_t(lo | hi << 32);
 }
 double MyDataStream::getF64()
 {
@@ -174,17 +191,4 @@ std::string_view MyDataStream::viewText(size_t maxBytes)
         return {};
     }
     return viewBytes(size);
-}
-std::string_view MyDataStream::viewBytes(size_t size)
-{
-    if (!need(size))
-        return {};
-    const std::string_view out(m_buf.data() + m_pos, size);
-    m_pos += size;
-    return out;
-}
-void MyDataStream::skip(size_t size)
-{
-    if (need(size))
-        m_pos += size;
 }

@@ -11,6 +11,7 @@
 void FieldSlot::attach(CField* field, const FieldTag& tag) const
 {
     field->m_name = name;
+    field->m_nameLength = uint8_t(std::strlen(name));
     field->m_craLine = tag.line;
     field->m_netfileFormat = tag.format;
     field->m_netfileCode = tag.format == NetfileFormat::None ? 0 : tag.code ? tag.code : codeInName(name);
@@ -80,10 +81,11 @@ bool CField::isKnownKind(int kind)
 void CField::Serialize(unsigned /*version*/, MyDataStream& ar)
 {
     if (ar.IsStoring()) {
-        const size_t len = std::strlen(m_name);
-        ar.putU8(uint8_t(kind()));
-        ar.putU8(uint8_t(len));
-        ar.putBytes(m_name, len);
+        char entry[2 + 255];
+        entry[0] = char(kind());
+        entry[1] = char(m_nameLength);
+        std::memcpy(entry + 2, m_name, m_nameLength);
+        ar.putBytes(entry, 2 + size_t(m_nameLength));
         writeValue(ar);
         return;
     }
@@ -91,7 +93,7 @@ void CField::Serialize(unsigned /*version*/, MyDataStream& ar)
     const std::string_view storedName = ar.viewBytes(ar.getU8());
     if (!ar.ok())
         return;
-    if (storedName != m_name) {
+    if (storedName != nameView()) {
         ar.fail("expected field " + std::string(m_name) + ", found " + std::string(storedName));
         return;
     }
@@ -159,6 +161,7 @@ void CFloatField::readValue(MyDataStream& ar) { m_value = ar.getF64(); }
 CPercentField::CPercentField(double def, int lineNum, int /*flag*/, unsigned attrWord)
     : CFloatField(1, def, lineNum, 0, 0, 1, attrWord)
 {
+    m_kind = FIELD_PERCENT;
 }
 
 // ---- texts
@@ -178,6 +181,23 @@ bool CStringField::fromText(const QString& text)
 
 void CStringField::writeValue(MyDataStream& ar) const
 {
+    // Most texts are short and ASCII: their UTF-8 is their code units, narrowed
+    // on the stack instead of converted into a new array.
+    constexpr int kShort = 128;
+    const int size = m_value.size();
+    if (size <= kShort) {
+        char ascii[kShort];
+        const QChar* units = m_value.constData();
+        int i = 0;
+        while (i < size && units[i].unicode() < 0x80) {
+            ascii[i] = char(units[i].unicode());
+            ++i;
+        }
+        if (i == size) {
+            ar.putText(std::string_view(ascii, size_t(size)));
+            return;
+        }
+    }
     const QByteArray utf8 = m_value.toUtf8();
     ar.putText(std::string_view(utf8.constData(), size_t(utf8.size())));
 }
@@ -293,7 +313,7 @@ void CDateField::readValue(MyDataStream& ar)
 // ---- date and time
 
 CDateTimeField::CDateTimeField(const QDateTime& def, unsigned attrWord)
-    : CField(0, attrWord), m_default(def)
+    : CField(FIELD_DATETIME, 0, attrWord), m_default(def)
 {
     set(def.date(), def.time());
     m_default = QDateTime(m_date, m_time);

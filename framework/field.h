@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <cstdint>
+#include <string_view>
 
 class MyDataStream;
 class CTaxData_Form;
@@ -78,6 +79,7 @@ public:
     virtual ~CField() = default;
 
     const char* name() const { return m_name; }
+    std::string_view nameView() const { return std::string_view(m_name, m_nameLength); }
     int lineNum() const { return m_lineNum; }
     unsigned attr() const { return m_attr; }
     // The CRA line or box code the field stands for ("56", "3A"), or "".
@@ -86,7 +88,8 @@ public:
     int netfileCode() const { return m_netfileCode; }
     NetfileFormat netfileFormat() const { return m_netfileFormat; }
 
-    virtual ENUMTYPE_FIELD kind() const = 0;
+    // Held by the base, not asked of the kind: stored data names it for every field.
+    ENUMTYPE_FIELD kind() const { return m_kind; }
     virtual void reset() = 0;                 // back to the default
     virtual bool isDefault() const = 0;
     virtual void copyValueFrom(const CField& other) = 0;  // other has the same kind
@@ -108,7 +111,7 @@ public:
     static const char* javaClassName(ENUMTYPE_FIELD kind);  // "FloatField", ...
 
 protected:
-    CField(int lineNum, unsigned attr) : m_lineNum(lineNum), m_attr(attr) {}
+    CField(ENUMTYPE_FIELD kind, int lineNum, unsigned attr) : m_lineNum(lineNum), m_attr(attr), m_kind(kind) {}
     CField(const CField&) = default;
     CField& operator=(const CField&) = delete;
 
@@ -120,6 +123,10 @@ private:
     unsigned m_attr;
     int m_netfileCode = 0;
     NetfileFormat m_netfileFormat = NetfileFormat::None;
+    uint8_t m_nameLength = 0;  // of m_name, at most 255 as stored
+
+protected:
+    ENUMTYPE_FIELD m_kind;
 };
 
 // The value plumbing that every single-value kind shares.
@@ -129,7 +136,6 @@ public:
     const T& value() const { return m_value; }
     const T& defaultValue() const { return m_default; }
 
-    ENUMTYPE_FIELD kind() const override { return Kind; }
     void reset() override { m_value = m_default; }
     bool isDefault() const override { return m_value == m_default; }
     void copyValueFrom(const CField& other) override { m_value = static_cast<const CValueField&>(other).m_value; }
@@ -139,7 +145,7 @@ public:
     }
 
 protected:
-    CValueField(int lineNum, unsigned attr, const T& def) : CField(lineNum, attr), m_value(def), m_default(def) {}
+    CValueField(int lineNum, unsigned attr, const T& def) : CField(Kind, lineNum, attr), m_value(def), m_default(def) {}
     CValueField(const CValueField&) = default;
 
     T m_value;
@@ -190,7 +196,6 @@ public:
     CPercentField(const CPercentField&) = default;
     CPercentField& operator=(double v) { m_value = v; return *this; }
     CPercentField& operator=(const CPercentField& other) { m_value = other.m_value; return *this; }
-    ENUMTYPE_FIELD kind() const override { return FIELD_PERCENT; }
 };
 
 class CStringField : public CValueField<QString, FIELD_STRING> {
@@ -310,7 +315,6 @@ public:
     void setDate(const QDate& d) { set(d, m_time); }  // keeps the time
     bool IsValid() const { return m_date.isValid(); }
 
-    ENUMTYPE_FIELD kind() const override { return FIELD_DATETIME; }
     void reset() override { m_date = m_default.date(); m_time = m_default.time(); }
     bool isDefault() const override { return m_date == m_default.date() && m_time == m_default.time(); }
     void copyValueFrom(const CField& other) override;

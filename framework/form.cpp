@@ -50,6 +50,8 @@ CTaxData_Form::~CTaxData_Form() = default;
 
 void CTaxData_Form::registerField(CField* field)
 {
+    if (m_fields.empty())
+        m_fields.reserve(48);  // most forms: one allocation instead of a regrowth per doubling
     m_fields.push_back(field);
 }
 
@@ -185,7 +187,7 @@ int CTaxData_Form::SerializeFields(unsigned int version, MyDataStream& ar)
         const std::string_view name = ar.viewBytes(ar.getU8());
         if (!ar.ok())
             return -1;
-        CField* target = i < m_fields.size() && name == m_fields[i]->name() ? m_fields[i] : findField(name);
+        CField* target = i < m_fields.size() && name == m_fields[i]->nameView() ? m_fields[i] : findField(name);
         if (!target) {
             ar.fail("unknown field " + std::string(name));
             return -1;

@@ -33,6 +33,31 @@ std::string store(CTaxData_Form& form)
     return out.finish();
 }
 
+// A frame built after the bytes before it in a file is the frame built alone;
+// a text is stored as its UTF-8 whether short and ASCII or not.
+TEST(FormStream, FrameBuiltAfterOtherBytesEqualsTheFrameAloneWithTextsInUtf8)
+{
+    const QString texts[] = {QString(), QStringLiteral("H3B 1A7"), QStringLiteral("Montréal"),
+                             QString(128, QLatin1Char('a')), QString(129, QLatin1Char('a')), QStringLiteral("a\u20AC")};
+    for (const QString& text : texts) {
+        TaxData_FrameworkSample f;
+        f.fld_name = text;
+        const std::string alone = store(f);
+        MyDataStream after = MyDataStream::forStoringAfter(std::string("prefix"));
+        f.Serialize(TRUSTELLA_STREAM_VERSION, CString(), after);
+        EXPECT_EQ(std::move(after).takeFinished(), "prefix" + alone) << text.toStdString();
+
+        const QByteArray utf8 = text.toUtf8();
+        const char size[4] = {char(utf8.size()), 0, 0, 0};
+        const std::string entry = std::string("\x02\x08" "fld_name") + std::string(size, 4) + utf8.toStdString();
+        EXPECT_EQ(alone.substr(MyDataStream::kFrameHeaderSize + 4, entry.size()), entry) << text.toStdString();
+        TaxData_FrameworkSample back;
+        MyDataStream in = MyDataStream::forLoadingInPlace(alone);
+        EXPECT_EQ(back.Serialize(in.version(), CString(), in), 0);
+        EXPECT_EQ(back.fld_name.value(), text);
+    }
+}
+
 TEST(FieldRegistry, EachObjectListsItsOwnMembersInDeclarationOrder)
 {
     TaxData_FrameworkSample a, b;
