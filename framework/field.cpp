@@ -123,10 +123,10 @@ void CField::skipValue(ENUMTYPE_FIELD kind, MyDataStream& ar)
 
 CFloatField::CFloatField(double def, int lineNum) : CValueField(lineNum, FIELD_ATTR_DEFAULT, def) {}
 
-CFloatField::CFloatField(int bInput, double def, int lineNum, int bComputed, int /*attribute*/, int bAllowNegative,
+CFloatField::CFloatField(int bInput, double def, int lineNum, int bComputed, int attribute, int bAllowNegative,
                          unsigned attrWord)
     : CValueField(lineNum, attrWord, def), m_input(bInput != 0), m_computed(bComputed != 0),
-      m_allowNegative(bAllowNegative != 0)
+      m_allowNegative(bAllowNegative != 0), m_decimals(attribute > 0 ? attribute : 2)
 {
 }
 

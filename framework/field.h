@@ -58,6 +58,11 @@ struct FieldTag {
 // A total the form computes itself: never typed, shown read-only.
 struct ComputedTotal {};
 
+// The decimals an amount shows (an exchange rate, a ratio), other than two.
+struct ShownDecimals {
+    int count;
+};
+
 // Passed by the FLD macro: registers the field with its form under its name.
 struct FieldSlot {
     CTaxData_Form* form;  // nullptr: the field is named but not registered (a repeated entry's field)
@@ -164,6 +169,11 @@ public:
                 unsigned attrWord);
     // A computed total: the long form (0, 0.0, 0, 1, 0, 0, 0x10000).
     explicit CFloatField(ComputedTotal) : CFloatField(0, 0.0, 0, 1, 0, 0, FIELD_ATTR_DEFAULT) {}
+    // An entry shown with its own number of decimals.
+    explicit CFloatField(ShownDecimals shown, double def = 0.0, int lineNum = 0) : CFloatField(def, lineNum)
+    {
+        m_decimals = shown.count;
+    }
     FIELD_SLOT_CONSTRUCTORS(CFloatField)
     CFloatField(const CFloatField&) = default;
 
@@ -175,6 +185,9 @@ public:
     void store(double v) { m_value = v; }  // direct store, no assignment side effects
     bool isComputed() const { return m_computed; }
     bool isInput() const { return m_input; }
+    int decimals() const { return m_decimals; }  // shown on its page
+    // Entered as a percentage: a percent field, or an amount with the percent attribute word.
+    bool isPercentage() const { return kind() == FIELD_PERCENT || attr() == FIELD_ATTR_PERCENT; }
 
     bool sameValue(const CField& other) const override;  // NaN equals NaN
     QString toText() const override;
@@ -186,6 +199,7 @@ protected:
     bool m_input = true;
     bool m_computed = false;
     bool m_allowNegative = true;
+    int m_decimals = 2;
 };
 
 // Percentage (100 = 100 %).

@@ -82,6 +82,8 @@ struct FieldDeclarations {
     static constexpr FieldTag Record(int code, NetfileFormat format) { return FieldTag{nullptr, code, format}; }
     // A total the form computes (the long amount form 0, 0.0, 0, 1, 0, 0, 0x10000).
     static constexpr ComputedTotal Computed{};
+    // An entry that shows `count` decimals instead of two (an exchange rate, a ratio).
+    static constexpr ShownDecimals Decimals(int count) { return ShownDecimals{count}; }
 };
 
 class CTaxData_Form : public QObject, public FieldDeclarations {

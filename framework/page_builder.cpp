@@ -5,6 +5,7 @@
 #include "framework/widget_dates.h"
 #include "framework/widget_lines.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,6 +49,18 @@ QLabel* makeLabel(const QString& text, const char* objectName, QWidget* parent)
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// Where a widget sits in a value column of a line: a check box in the middle,
+// a fixed text (a base amount, a rate) on the right like the amounts, the
+// rest across the column.
+Qt::Alignment valueCellAlignment(QWidget* w)
+{
+    if (qobject_cast<QCheckBox*>(w))
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    if (auto* text = qobject_cast<QLabel*>(w))
+        text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
 }
 
 int widestColumnCount(const PageDescription& d)
@@ -186,7 +199,8 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
     case BoundWidgetKind::AmountLine: {
         auto* edit = new DoubleLineEdit(m_sheet);
         const auto* amount = static_cast<const CFloatField*>(field);
-        edit->setPercent(field->kind() == FIELD_PERCENT);
+        edit->setPercent(amount->isPercentage());
+        edit->setDecimals(amount->decimals());
         computed = amount->isComputed();
         edit->setMinimumWidth(110);
         edit->setMaximumWidth(kValueColumnWidth + 30);
@@ -209,10 +223,17 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
         w = edit;
         break;
     }
-    case BoundWidgetKind::CheckBox: w = new StyledCheckBox(m_sheet); break;
+    case BoundWidgetKind::CheckBox: {
+        // As wide as its box, so that a read-only box shows grey around the box only.
+        w = new StyledCheckBox(m_sheet);
+        w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        break;
+    }
     case BoundWidgetKind::RadioGroup: w = new AnswerRadioGroup(list->labels, m_sheet); break;
     case BoundWidgetKind::ComboBox: {
         auto* combo = new CT2ComboBox(m_sheet);
+        // Wide enough for its longest entry, up to a limit.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         combo->setMaximumWidth(320);
         if (list->style == ChoiceList::Countries)
             combo->fillCountries();
@@ -329,7 +350,7 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
             if (row.kind != PageRow::Field) {
                 for (int i = 0; i < row.cells.size(); ++i)
                     if (QWidget* w = createCellWidget(row.cells[i], form, d.formName, row.sourceLine))
-                        grid->addWidget(w, r, firstColumn + i);
+                        grid->addWidget(w, r, firstColumn + i, valueCellAlignment(w));
             } else {
                 // Widgets that may grow (long texts) share the row; the rest keep
                 // their width, left-aligned.

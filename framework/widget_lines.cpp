@@ -38,7 +38,7 @@ DoubleLineEdit::DoubleLineEdit(QWidget* parent) : QLineEdit(parent)
     setValidator(new QRegularExpressionValidator(amountPattern, this));
 }
 
-QString DoubleLineEdit::formatAmount(double value, bool percent)
+QString DoubleLineEdit::formatAmount(double value, bool percent, int decimals)
 {
     if (!std::isfinite(value))
         return QString();
@@ -51,10 +51,9 @@ QString DoubleLineEdit::formatAmount(double value, bool percent)
         return text == QLatin1String("-0") ? QStringLiteral("0") : text;
     }
     QLocale english(QLocale::English, QLocale::Canada);
-    QString text = english.toString(value, 'f', 2);
-    if (text == QLatin1String("-0.00"))
-        text = QStringLiteral("0.00");
-    return text;
+    const QString text = english.toString(value, 'f', decimals);
+    const QString zero = english.toString(0.0, 'f', decimals);
+    return text == QLatin1Char('-') + zero ? zero : text;
 }
 
 bool DoubleLineEdit::parseAmount(const QString& text, double& out)
@@ -80,7 +79,7 @@ bool DoubleLineEdit::parseAmount(const QString& text, double& out)
 
 void DoubleLineEdit::showValue(double value)
 {
-    const QString text = (value == 0.0 && !isReadOnly()) ? QString() : formatAmount(value, m_percent);
+    const QString text = (value == 0.0 && !isReadOnly()) ? QString() : formatAmount(value, m_percent, m_decimals);
     if (this->text() != text)
         setText(text);
     setModified(false);

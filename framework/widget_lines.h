@@ -23,8 +23,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 };
 
-// Amount (or percentage) line: right-aligned, two decimals with thousands
-// separators, empty for zero unless read-only. Accepts "1,234.50", "$12",
+// Amount (or percentage) line: right-aligned, two decimals (or the field's
+// own) with thousands separators, empty for zero unless read-only. Accepts "1,234.50", "$12",
 // "-7" and the like.
 class DoubleLineEdit : public QLineEdit {
     Q_OBJECT
@@ -33,18 +33,20 @@ public:
 
     void setPercent(bool percent) { m_percent = percent; }
     bool isPercent() const { return m_percent; }
+    void setDecimals(int decimals) { m_decimals = decimals; }
     void showValue(double value);
     // The typed amount; false when the text is not an amount. Empty is 0.
     bool typedValue(double& out) const;
 
-    // Display text of an amount: "1,234.56", "-0.10"; percentages keep up to
-    // four decimals ("12.5").
-    static QString formatAmount(double value, bool percent);
+    // Display text of an amount: "1,234.56", "-0.10", "1.3497" with four
+    // decimals; percentages keep up to four decimals ("12.5").
+    static QString formatAmount(double value, bool percent, int decimals = 2);
     // Reverse of formatAmount, tolerant of blanks, '$', '%' and separators.
     static bool parseAmount(const QString& text, double& out);
 
 private:
     bool m_percent = false;
+    int m_decimals = 2;
 };
 
 // Multi-line text. textChanged() keeps the field current while typing;

@@ -25,6 +25,17 @@ bool flagSet(const CTaxData_Form& form, const char* name)
     const CField* flag = form.findField(name);
     return flag && !flag->isDefault() && flag->toText() != QLatin1String("0");
 }
+
+// The target keeps the user's value: its override flag is set, or its answer is the one named.
+bool keepsUsersValue(const CopyRule& rule, const CTaxData_Form& target)
+{
+    if (!rule.overrideFlag)
+        return false;
+    if (rule.overrideAnswer < 0)
+        return flagSet(target, rule.overrideFlag);
+    const CField* answer = target.findField(rule.overrideFlag);
+    return answer && answer->toText() == QString::number(rule.overrideAnswer);
+}
 }  // namespace
 
 namespace {
@@ -45,7 +56,7 @@ RuleForms ruleFormsNow(const CopyRule& rule, const TaxReturn& ret, const STRU_SL
     CTaxData_Form* source = rule.sourceClass ? ret.first(*rule.sourceClass) : nullptr;
     if (!target || (rule.sourceClass && !source))
         return {};
-    if (rule.overrideFlag && flagSet(*target, rule.overrideFlag))
+    if (keepsUsersValue(rule, *target))
         return {};
     if (rule.onlyWhile && !flagSet(*target, rule.onlyWhile))
         return {};
@@ -80,7 +91,7 @@ bool fillsThisForm(const CopyRule& rule, const TaxReturn& ret, const CTaxData_Fo
         return false;
     if (rule.sourceClass && !ret.first(*rule.sourceClass))
         return false;
-    if (rule.overrideFlag && flagSet(target, rule.overrideFlag))
+    if (keepsUsersValue(rule, target))
         return false;
     return !rule.onlyWhile || flagSet(target, rule.onlyWhile);
 }

@@ -36,6 +36,7 @@ struct CopyRule {
     const char* targetField;
     const char* comesFrom;  // where the value comes from, for people: "Schedule 11 line 34"
     const char* overrideFlag = nullptr;  // set on the target: the user's value is kept
+    int overrideAnswer = -1;             // >= 0: the user's value is kept while overrideFlag has this answer
     const char* onlyWhile = nullptr;     // flag on the target that must be set for the rule to fill
     std::array<signed char, 4> slipMembers{{-1, -1, -1, -1}};  // Source::SlipTotals: members summed
     bool everyForm = false;  // the target is every form of its class (slips), not only the first
@@ -46,6 +47,13 @@ struct CopyRule {
     {
         CopyRule r = *this;
         r.overrideFlag = flag;
+        return r;
+    }
+    // The same rule, kept from the target while its answer `answer` (a target field) is `code`.
+    CopyRule unless(const char* answer, int code) const
+    {
+        CopyRule r = unless(answer);
+        r.overrideAnswer = code;
         return r;
     }
     // The same rule, for every form of the target class (an operation that each slip runs).

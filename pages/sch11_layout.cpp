@@ -9,7 +9,7 @@ form Sch11
 page TaxForm_Sch11_tab1 1
 title "Step 1 - Tax on taxable income"
 columns 1
-line 1 "Enter your taxable income from line 43 of your return." fld_taxinc
+line 1 "Enter your taxable income from line 56 of your return." fld_taxinc
 note "Graduated rate estates and qualified disability trusts: complete the chart, using the column that applies to the amount on line 1. Other trusts: complete line 9."
 columns "Column 1: ${bracket2.threshold:whole} or less" "Column 2: more than ${bracket2.threshold:whole} up to ${bracket3.threshold:whole}" "Column 3: more than ${bracket3.threshold:whole} up to ${bracket4.threshold:whole}" "Column 4: more than ${bracket4.threshold:whole} up to ${bracket5.threshold:whole}" "Column 5: more than ${bracket5.threshold:whole}"
 line 2 "Enter the amount from line 1 in the column that applies" fld_33_1 fld_33_2 fld_33_3 fld_33_4 fld_33_5

@@ -40,7 +40,7 @@ public:
     FLD(CDateField, fld_trust_create_date);
     FLD(CDateField, fld_FinalDate);
     FLD(CIntField, fld_isFirstYear, -1, 0x10000);
-    FLD(CFloatField, fld_beneficiariesNo);
+    FLD(CFloatField, fld_beneficiariesNo, Decimals(0));
     FLD(CFloatField, fld_totalContribution);
     FLD(CFloatField, fld_totalWithdrawn);
     FLD(CFloatField, fld_295, Line("295", W));             // income subject to tax

@@ -73,7 +73,7 @@ public:
     FLD(CIntField, fld_iAmtReturned, -1, 0x10000);
     FLD(CStringField, fld_PayrollAcctNum, 0, "", 15, 0x10000);
     FLD(CStringField, fld_NonResiRemitAcctNum, 0, "", 9, 0x10000);
-    FLD(CFloatField, fld_NumOfMemebers);
+    FLD(CFloatField, fld_NumOfMemebers, Decimals(0));
     FLD(CIntField, fld_iNonCash, -1, 0x10000);
     FLD(CIntField, fld_iPropertyDeal, -1, 0x10000);
     FLD(CIntField, fld_iPropertyUsed, -1, 0x10000);

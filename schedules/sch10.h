@@ -56,7 +56,7 @@ public:
     FLD(CFloatField, fld_TCPBalanceGain);
     FLD(CFloatField, fld_TCCDesignated);
     FLD(CFloatField, fld_TCCDesignatedAll);
-    FLD(CFloatField, fld_ProDataRatio);
+    FLD(CFloatField, fld_ProDataRatio, Decimals(4));
     FLD(CFloatField, fld_NonResProRata);
     FLD(CFloatField, fld_NonResTCPGains);
     FLD(CFloatField, fld_TCCDesignated_2);

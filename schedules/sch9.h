@@ -50,7 +50,7 @@ public:
     SlipSums m_slipSums;
 
     // Questions 1 to 7
-    FLD(CFloatField, fld_9001, Record(W), 0.0, 9001);
+    FLD(CFloatField, fld_9001, Record(W), Decimals(0), 0.0, 9001);
     FLD(CFloatField, fld_9002, Record(W), 0.0, 9002);
     FLD(CFloatField, fld_9003, Record(W), 0.0, 9003);
     FLD(CFloatField, fld_9004, Record(W), 0.0, 9004);

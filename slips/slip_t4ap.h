@@ -25,9 +25,9 @@ public:
     FLD(CFloatField, box_19, 0.0, 19);
     FLD(CFloatField, box_20, 0.0, 20);           // total of boxes 14 to 19
     FLD(CBoolField, box_overwrite_20);
-    FLD(CFloatField, box_21, 0.0, 21);           // months of disability benefit
+    FLD(CFloatField, box_21, Decimals(0), 0.0, 21);      // months of disability benefit
     FLD(CFloatField, box_22, 0.0, 22);           // income tax deducted
-    FLD(CFloatField, box_23, 0.0, 23);           // months of retirement benefit
+    FLD(CFloatField, box_23, Decimals(0), 0.0, 23);      // months of retirement benefit
 
 protected:
     const CStringField* payerField() const override { return &box_title; }

@@ -23,7 +23,7 @@ public:
 
     FLD(CStringField, box_name, 0, "", 120);  // payer
     FLD(CStringField, box_curcy_name, 0, "", 20);
-    FLD(CFloatField, box_curcy_rate, 1.0, 0);
+    FLD(CFloatField, box_curcy_rate, Decimals(4), 1.0);
     FLD(CBoolField, box_bOverwritePercentIfShared);
     FLD(CPercentField, box_percent, 100.0);
     FLD(CFloatField, box_10, 0.0, 10);      // actual dividends other than eligible

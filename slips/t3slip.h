@@ -29,7 +29,7 @@ public:
 
     FLD(CStringField, box_name, 0, "", 120);       // payer (issuing trust)
     FLD(CStringField, box_curcy_name, 0, "", 20);  // "CAD", "USD" or another
-    FLD(CFloatField, box_curcy_rate);              // to Canadian dollars
+    FLD(CFloatField, box_curcy_rate, Decimals(4));             // to Canadian dollars
     FLD(CBoolField, box_bOverwritePercentIfShared);
     FLD(CPercentField, box_percent);               // the trust's share, 0 to 100
     FLD(CFloatField, box_21, 0.0, 21);

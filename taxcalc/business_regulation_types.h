@@ -10,6 +10,7 @@ struct BusinessRegulationType {
 };
 
 constexpr int kBusinessRegulationTypes = 15;  // codes 0 to 14
+constexpr int kPipelineOperators = 10;        // regulation 411: the user allocates the taxable income
 
 // Row `code` of the table; row 0 for a code outside it.
 const BusinessRegulationType& businessRegulationType(int code);

@@ -44,7 +44,7 @@ public:
     FLD(CFloatField, fld_CapGainAllocToBen);                // line 3: Schedule 9 line 921
     FLD(CFloatField, fld_CapGainInTrust, Computed);         // line 3A
     FLD(CBoolField, fld_ConvRate_overwrite);                //         the user replaces the rate
-    FLD(CFloatField, fld_ConvRate, year_figures::kMinTaxConversionRate);                   // line 3B
+    FLD(CFloatField, fld_ConvRate, Decimals(4), year_figures::kMinTaxConversionRate);                  // line 3B
     FLD(CFloatField, fld_Line4, Computed);                  // line 4
     FLD(CFloatField, fld_Line5);                            // line 5: Schedule 1A
     FLD(CFloatField, fld_Line7, Computed);                  // line 7

@@ -90,7 +90,7 @@ int TaxData_Sch5::calcAllocationByType(int regulationType)
     case 14:
         allocateWeighted(*this, 2);
         break;
-    case 10:  // pipeline operators: the user allocates
+    case kPipelineOperators:
         break;
     default:
         allocateWeighted(*this, 1);

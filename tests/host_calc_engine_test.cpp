@@ -14,7 +14,9 @@
 #include "returns/t3ret.h"
 #include "returns/t3s.h"
 #include "schedules/sch9.h"
+#include "taxcalc/business_regulation_types.h"
 #include "taxcalc/sch11.h"
+#include "taxcalc/sch5.h"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -143,6 +145,26 @@ TEST(CopyRules, OnlyTheFirstFormOfAClassIsATarget)
     EXPECT_TRUE(filled(engineFilledFields(e.ret, *e.sch11), "fld_taxinc"));
 }
 
+// Schedule 5 columns C, E and F are the allocation's, except under
+// regulation 411 (pipeline operators), where the user's allocation stands.
+TEST(CopyRules, ScheduleFiveAllocationColumnsAreTheUsersOnlyForPipelineOperators)
+{
+    for (const int regulation : {1, kPipelineOperators}) {
+        EstateReturn e;
+        auto* sch5 = static_cast<TaxData_Sch5*>(e.ret.add(std::make_unique<TaxData_Sch5>()));
+        sch5->fld_iRegulationType = regulation;
+        sch5->m_ON.colB = 1000.0;
+        sch5->m_ON.colF = 5.0;
+        calculateReturn(e.ret);
+        SCOPED_TRACE(regulation);
+        const bool allocated = regulation != kPipelineOperators;
+        EXPECT_DOUBLE_EQ(sch5->m_ON.colF.value(), allocated ? e.t3->fld_taxinc.value() : 5.0);
+        const std::vector<EngineFilledField> fields = engineFilledFields(e.ret, *sch5);
+        for (const char* name : {"fld_ON_colC", "fld_ON_colE", "fld_ON_colF", "fld_OutCAN_colF"})
+            EXPECT_EQ(filled(fields, name) != nullptr, allocated) << name;
+    }
+}
+
 // Every rule names fields that its classes have, of kinds that fit the copy.
 TEST(CopyRules, EveryRuleNamesRealFields)
 {
@@ -161,7 +183,8 @@ TEST(CopyRules, EveryRuleNamesRealFields)
         for (const char* flag : {rule.overrideFlag, rule.onlyWhile})
             if (flag) {
                 ASSERT_TRUE(target->findField(flag)) << flag;
-                EXPECT_EQ(target->findField(flag)->kind(), FIELD_BOOL) << flag;
+                const bool answer = flag == rule.overrideFlag && rule.overrideAnswer >= 0;
+                EXPECT_EQ(target->findField(flag)->kind(), answer ? FIELD_INT : FIELD_BOOL) << flag;
             }
         if (rule.sourceClass) {
             ASSERT_TRUE(create(rule.sourceClass));

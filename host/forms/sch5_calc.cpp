@@ -8,7 +8,10 @@
 #include "host/provincial_components.h"
 #include "returns/t3ret.h"
 #include "taxcalc/sch11.h"
+#include "taxcalc/business_regulation_types.h"
 #include "taxcalc/sch5.h"
+
+#include <utility>
 
 namespace {
 using T3 = TaxData_T3Ret;
@@ -48,11 +51,24 @@ void returnProvincialTax(CalcPass& pass)
     if (sch5 && t3 && sch5->m_claimT2Line205)
         t3->fld_prov_tax = sch5->fld_255.value();
 }
+
+// Columns C, E and F of every Part 1 row, which the allocation fills unless
+// the regulation type leaves the allocation to the user.
+void addAllocationColumns(std::vector<CopyRule>& rules)
+{
+    const S5 sch5;
+    for (const S5::JurisdictionRow* row : sch5.m_rows)
+        for (const auto& column : {std::make_pair(&row->colC, "Schedule 5 Part 1: column B x taxable income / G"),
+                                   std::make_pair(&row->colE, "Schedule 5 Part 1: column D x taxable income / H"),
+                                   std::make_pair(&row->colF, "Schedule 5 Part 1: the allocation of taxable income")})
+            rules.push_back(filledByOperation<S5, S5>({6, 7}, column.first->name(), column.second)
+                                .unless("fld_iRegulationType", kPipelineOperators));
+}
 }  // namespace
 
 FormCalculation sch5Calculation()
 {
-    return {
+    FormCalculation calculation{
         {
             {{6, 7}, "Schedule 5: allocation of taxable income among jurisdictions", &allocation},
             {{6, 14}, "Schedule 5: provincial and territorial tax, with the provincial components", &provincialTax},
@@ -65,4 +81,6 @@ FormCalculation sch5Calculation()
             filledByOperation<S5, T3>({8, 1}, "fld_prov_tax", "Schedule 5 line 255, when the schedule is claimed"),
         },
     };
+    addAllocationColumns(calculation.rules);
+    return calculation;
 }

@@ -4,6 +4,7 @@
 #include "framework/datetexts.h"
 #include "framework/described_page.h"
 #include "framework/widget_lines.h"
+#include "host/copy_rules.h"
 #include "host/form_catalogue.h"
 #include "pages/t3ret_pages.h"
 #include "returns/t183trust.h"
@@ -107,6 +108,30 @@ private slots:
                 built << widgetLine(widget->objectName(), kind);
             }
             QCOMPARE(built, listed);
+        }
+    }
+
+    // Every widget of a field an engine rule fills (second widgets and lists
+    // included) turns read-only once the window marks the field.
+    void everyFieldAnEngineRuleFillsIsReadOnlyOnItsPages()
+    {
+        QMultiHash<const QMetaObject*, const CopyRule*> rulesOf;
+        for (const CopyRule& rule : copyRules())
+            rulesOf.insert(rule.targetClass, &rule);
+        for (const QMetaObject* cls : rulesOf.uniqueKeys()) {
+            std::unique_ptr<CTaxData_Form> form = FormCatalogue::standard().find(QLatin1String(cls->className()))->create(0);
+            Pages pages;
+            form->getUIPages(pages.list, nullptr);
+            QSet<const CField*> filled;
+            for (const CopyRule* rule : rulesOf.values(cls)) {
+                filled.insert(form->findField(rule->targetField));
+                for (BaseTaxPage* page : pages.list)
+                    page->setEngineFilled(QLatin1String(rule->targetField), QString::fromUtf8(rule->comesFrom));
+            }
+            for (BaseTaxPage* page : pages.list)
+                for (QWidget* widget : page->boundWidgets())
+                    QVERIFY2(!filled.contains(page->fieldOf(widget)) || BaseTaxPage::isWidgetReadOnly(widget),
+                             qPrintable(widget->objectName()));
         }
     }
 

@@ -32,6 +32,9 @@ public:
     FLD(CStringField, fld_note, 0, "", 200, 0x10000);
     FLD(CStringField, fld_other_spec, 0, "", 50, 0x10000);
     FLD(CFloatField, fld_other, 0.0, 0);
+    FLD(CFloatField, fld_rate, Decimals(4));
+    FLD(CFloatField, fld_count, Decimals(0));
+    FLD(CFloatField, fld_pct, 1, 0.0, 0, 0, 0, 1, FIELD_ATTR_PERCENT);
 };
 
 static const PageDescriptionSource kSampleSource("PageSample", R"(
@@ -51,6 +54,7 @@ line 10 "An amount" fld_amount .
 line 11 "The total" . fld_total
 line - "Total again" . =fld_total@fld_total_copy
 line - "Share" fld_share
+field - "Rate, count, share" fld_rate fld_count fld_pct
 specify 12 fld_other_spec fld_other
 display resultText "Result"
 field - "Flag" fld_flag
@@ -414,6 +418,15 @@ private slots:
         QCOMPARE(DoubleLineEdit::formatAmount(-12.5, false), QStringLiteral("-12.50"));
         QCOMPARE(DoubleLineEdit::formatAmount(33.33333, true), QStringLiteral("33.3333"));
         QCOMPARE(DoubleLineEdit::formatAmount(12.5, true), QStringLiteral("12.5"));
+        QCOMPARE(DoubleLineEdit::formatAmount(-0.00001, false, 4), QStringLiteral("0.0000"));
+        // The decimals the field declares; the percent attribute word makes a percentage.
+        form->fld_rate = 1.23456;
+        form->fld_count = 1234.6;
+        form->fld_pct = 12.5;
+        page->GetDataFromDoc();
+        QCOMPARE(w<DoubleLineEdit>("fld_rate")->text() + w<DoubleLineEdit>("fld_count")->text() +
+                     w<DoubleLineEdit>("fld_pct")->text(),
+                 QStringLiteral("1.23461,23512.5"));
     }
 
     void descriptionMistakesAreNamed_data()
