@@ -102,6 +102,8 @@ std::unique_ptr<CTaxData_Form> readForm(FileReader& in, int index, const FormCat
     const FormClass* cls = catalogue.find(QString::fromLatin1(name.data(), int(name.size())));
     if (!cls)
         in.fail(where, QStringLiteral("unknown form class \"%1\"").arg(QString::fromLatin1(name.data(), int(name.size()))));
+    if (!cls->standalone())
+        in.fail(where, cls->notStandaloneReason());
     where = formLabel(index, cls->jsonName);
 
     const int32_t typeId = in.i32(where);
