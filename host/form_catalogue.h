@@ -1,7 +1,8 @@
 // The form classes the host can create: one row per class, with the name the
-// return file uses, the title shown to the user and a factory. The standard
-// catalogue (form_catalogue.cpp) is the one list of classes; each new form
-// adds a single row there.
+// return file uses, the title shown to the user and a factory; then the
+// classes that are parts of forms, which the host describes but never creates
+// on their own. The standard catalogue (form_catalogue.cpp) is the one list
+// of classes; each new form adds a single row there.
 #pragma once
 
 #include "framework/form.h"
@@ -105,21 +106,26 @@ FormClass slipWithOrigin(const char* title)
 {
     return catalogue_detail::row<Form>(title, CreatorArg::SlipOrigin, &catalogue_detail::createWithArg<Form>);
 }
+namespace catalogue_detail {
+template <class Part>
+FormClass partOfForms(const char* title, EntryKind kind, const char* heldBy, FormFactory factory)
+{
+    FormClass part = row<Part>(title, CreatorArg::None, factory);
+    part.kind = kind;
+    part.heldBy = QString::fromLatin1(heldBy);
+    return part;
+}
+}  // namespace catalogue_detail
 // The base class of the forms `heldBy`, created with form-type id 0 to be described.
 template <class Base>
 FormClass baseOfForms(const char* title, const char* heldBy)
 {
-    FormClass row = catalogue_detail::row<Base>(title, CreatorArg::None, &catalogue_detail::createWithArg<Base>);
-    row.kind = EntryKind::Base;
-    row.heldBy = QString::fromLatin1(heldBy);
-    return row;
+    return catalogue_detail::partOfForms<Base>(title, EntryKind::Base, heldBy, &catalogue_detail::createWithArg<Base>);
 }
 // A worksheet of the form `heldBy`, created alone to be described.
 template <class Worksheet>
 FormClass worksheetOf(const char* title, const char* heldBy)
 {
-    FormClass row = catalogue_detail::row<Worksheet>(title, CreatorArg::None, &catalogue_detail::createPlain<Worksheet>);
-    row.kind = EntryKind::Worksheet;
-    row.heldBy = QString::fromLatin1(heldBy);
-    return row;
+    return catalogue_detail::partOfForms<Worksheet>(title, EntryKind::Worksheet, heldBy,
+                                                    &catalogue_detail::createPlain<Worksheet>);
 }
