@@ -1,6 +1,6 @@
 #include "pages/cac_summary_pages.h"
 
-#include "framework/libfederal.h"
+#include "framework/widget_lines.h"
 #include "statements/t2042new.h"
 #include "statements/t2125new.h"
 #include "statements/t776new.h"
@@ -13,10 +13,9 @@ QString cacSummaryText(const CacSummary& summary)
     for (const CacSummary::Entry& e : summary.entries()) {
         if (e.cls == 0.0)
             continue;
-        QString additions, dispositions;
-        toAmountString(e.first, additions);
-        toAmountString(e.second, dispositions);
-        lines << QStringLiteral("Class %1: additions %2, dispositions %3").arg(e.cls).arg(additions, dispositions);
+        lines << QStringLiteral("Class %1: additions %2, dispositions %3")
+                     .arg(e.cls)
+                     .arg(DoubleLineEdit::formatAmount(e.first, false), DoubleLineEdit::formatAmount(e.second, false));
     }
     return lines.isEmpty() ? QStringLiteral("No class in Areas B to E") : lines.join(QLatin1Char('\n'));
 }

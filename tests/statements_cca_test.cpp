@@ -126,7 +126,7 @@ TEST(CacSummary, StatementSummarizesItsAreasBToE)
         row.amount = amount;
         row.personal = personal;
     };
-    set(f.m_assets.equipmentAdditions.rows[0], "10", 1000.0, 200.0);
+    set(f.m_assets.equipmentAdditions.rows[0], "10", 10000.0, 200.0);
     set(f.m_assets.buildingAdditions.rows[1], "10.1", 50.0, 0.0);  // class 10 as well
     set(f.m_assets.equipmentAdditions.rows[1], "", 70.0, 0.0);     // no class
     set(f.m_assets.equipmentDispositions.rows[0], "8", 300.0, 0.0);
@@ -134,7 +134,7 @@ TEST(CacSummary, StatementSummarizesItsAreasBToE)
     f.Calculate01();
     EXPECT_EQ(cacSummaryText(TaxData_T2125_New::summary()),
               QStringLiteral("Class 8: additions 0.00, dispositions 300.00\n"
-                             "Class 10: additions 850.00, dispositions 0.00"));
+                             "Class 10: additions 9,850.00, dispositions 0.00"));
     TaxData_T2125_New(61).Calculate01();
     EXPECT_EQ(cacSummaryText(TaxData_T2125_New::summary()), QStringLiteral("No class in Areas B to E"));
 }
