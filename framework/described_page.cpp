@@ -25,6 +25,8 @@ DescribedTaxPage* DescribedTaxPage::create(const PageDescription& description, C
 
 void DescribedTaxPage::build()
 {
+    if (m_ui)
+        return;
     m_ui = std::make_unique<PageUi>();
     if (!form()) {
         PageDescription placeholder = m_description;

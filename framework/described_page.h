@@ -36,9 +36,11 @@ public:
     // showing the form's values.
     static DescribedTaxPage* create(const PageDescription& description, CTaxData_Form* form, QWidget* parent);
 
-private:
+protected:
+    // Builds the widgets, binds them and shows the form's values (once).
     void build();
 
+private:
     PageDescription m_description;
     std::unique_ptr<PageUi> m_ui;
 };

@@ -19,6 +19,8 @@ void FieldSlot::attach(CField* field, const FieldTag& tag) const
         qFatal("field %s: its Netfile record does not fit the field", name);
     if (form)  // a field of a repeated entry outside the form's registry
         form->registerField(field);
+    if (alsoIn)
+        alsoIn->registerField(field);
 }
 
 // Amount formats on amounts, Y on answers, F on yes/no flags.

@@ -67,6 +67,7 @@ struct ShownDecimals {
 struct FieldSlot {
     CTaxData_Form* form;  // nullptr: the field is named but not registered (a repeated entry's field)
     const char* name;
+    CTaxData_Form* alsoIn = nullptr;  // a second registry: the form that holds a worksheet (worksheet.h)
     void attach(CField* field, const FieldTag& tag = FieldTag{}) const;
     static int codeInName(const char* name);
     static bool fitsKind(NetfileFormat format, ENUMTYPE_FIELD kind);

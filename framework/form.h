@@ -34,6 +34,7 @@
 #include <vector>
 
 class BaseTaxPage;
+class CWSBaseData;
 class QWidget;
 class MyDataStream;
 struct NetfileGenObjParamStruct;
@@ -135,6 +136,9 @@ public:
     void addFieldOldName(const char* current, const char* old);
     const std::vector<std::pair<const char*, const char*>>& oldNames() const { return m_oldNames; }
     void registerField(CField* field);
+    // The worksheets the form holds (worksheet.h), in declaration order.
+    const std::vector<CWSBaseData*>& worksheets() const { return m_worksheets; }
+    void addWorksheet(CWSBaseData* worksheet) { m_worksheets.push_back(worksheet); }
 
     // Class name without the "TaxData_" prefix ("T3Ret"); "CSlipData_T4AP" keeps its name.
     QString shortClassName() const;
@@ -156,6 +160,7 @@ private:
 
     std::vector<CField*> m_fields;
     std::vector<std::pair<const char*, const char*>> m_oldNames;  // (current, former)
+    std::vector<CWSBaseData*> m_worksheets;
     ENUMTYPE_FORM m_formType;
     int m_province = PROV_NONE;
     int m_seqNum = 1;
@@ -217,9 +222,3 @@ private:
     ENUMTYPE_FROM m_from;
 };
 
-// Worksheet data attached to a form (its fields are registered like a form's).
-class CWSBaseData : public CTaxData_Form {
-    Q_OBJECT
-public:
-    CWSBaseData() : CTaxData_Form(0) {}
-};

@@ -485,11 +485,6 @@ QString BaseTaxPage::getTooltip(int /*fieldIndex*/) { return QString(); }
 bool BaseTaxPage::CheckData(CField* /*field*/, StringLineEdit* /*edit*/, std::string /*text*/) { return true; }
 void BaseTaxPage::CalcFormData(CField* /*field*/) {}
 void BaseTaxPage::AssociateFormData() {}
-void BaseTaxPage::ShowWorksheetEditDlg(int /*which*/, long /*param*/) {}
 bool BaseTaxPage::getWSDefaultTitle(int /*which*/, QString& /*title*/) { return false; }
 PpgWizardPage* BaseTaxPage::getWorksheetEditDlg(int /*which*/, long /*param*/, QString& /*title*/) { return nullptr; }
 
-PpgWizardPage::PpgWizardPage(CWSBaseData* worksheet, CTaxData_Form* form, QWidget* parent)
-    : BaseTaxPage(0, worksheet, parent), m_worksheet(worksheet), m_ownerForm(form)
-{
-}

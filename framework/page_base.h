@@ -154,18 +154,3 @@ private:
     QHash<const QObject*, int> m_bindingOfWidget;
     QHash<const QObject*, QString> m_multiLineStart;  // text when typing began
 };
-
-// A worksheet page: its widgets bind to the worksheet's fields; the form is
-// the one the worksheet belongs to.
-class PpgWizardPage : public BaseTaxPage {
-    Q_OBJECT
-public:
-    PpgWizardPage(CWSBaseData* worksheet, CTaxData_Form* form, QWidget* parent = nullptr);
-    CWSBaseData* worksheet() const { return m_worksheet; }
-    CTaxData_Form* ownerForm() const { return m_ownerForm; }
-    virtual bool validatePage() { return true; }
-
-private:
-    CWSBaseData* m_worksheet;
-    CTaxData_Form* m_ownerForm;
-};

@@ -4,6 +4,7 @@
 #include "framework/widget_choices.h"
 #include "framework/widget_dates.h"
 #include "framework/widget_lines.h"
+#include "framework/worksheet.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -104,6 +105,12 @@ bool describedWidgetKind(const PageCell& cell, const CField& field, const Choice
 
 namespace {
 
+bool isWorksheetOwnName(const CTaxData_Form& form, const QString& name)
+{
+    const auto* worksheet = qobject_cast<const CWSBaseData*>(&form);
+    return worksheet && worksheet->isOwnFieldName(name.toStdString());
+}
+
 // The field of a field cell and the kind of its widget; nullptr, with the
 // reason, when the cell does not fit the form.
 const CField* checkFieldCell(const PageCell& cell, const CTaxData_Form& form, const QString& formName,
@@ -114,7 +121,7 @@ const CField* checkFieldCell(const PageCell& cell, const CTaxData_Form& form, co
                                        : PageDescriptionRegistry::instance().choiceList(formName, cell.presentation);
     if (!field)
         error = QStringLiteral("form %1 has no field %2").arg(formName, cell.text);
-    else if (field->name() != cell.text)
+    else if (field->name() != cell.text && !isWorksheetOwnName(form, cell.text))
         error = QStringLiteral("%1 is a former name of %2").arg(cell.text, QLatin1String(field->name()));
     else if (nameTaken)
         error = QStringLiteral("widget %1 appears twice (name the second one with @)").arg(cell.objectName);

@@ -1,6 +1,7 @@
 #include "host/form_catalogue.h"
 
 #include "returns/t183trust.h"
+#include "returns/t3base.h"
 #include "returns/t3ath.h"
 #include "returns/t3a.h"
 #include "returns/t3m.h"
@@ -100,6 +101,8 @@ const FormCatalogue& FormCatalogue::standard()
         slipWithOrigin<TaxData_Slip_T5013>("T5013 - Statement of Partnership Income"),
         slipWithOrigin<TaxData_Slip_T4NR>("T4NR - Statement of Amounts Paid or Credited to Non-Residents"),
         slipWithOrigin<TaxData_Slip_TextPlain>("Other document (text)"),
+        baseOfForms<TaxData_T3Base>("Trust return base - e-filing status", "T3Ret, T3M, T3S, T3RCA, T3ATH_Ind"),
+        worksheetOf<DataWST2125Busi>("T2125 sales, commissions, or fees worksheet", "T2125_New"),
     });
     return catalogue;
 }
@@ -110,12 +113,41 @@ QString jsonNameOfClass(const QString& className)
     return className.startsWith(prefix) ? className.mid(prefix.size()) : className;
 }
 
+QString FormClass::kindText() const
+{
+    switch (kind) {
+    case EntryKind::Base: return QStringLiteral("base of ") + heldBy;
+    case EntryKind::Worksheet: return QStringLiteral("worksheet of ") + heldBy;
+    case EntryKind::Form: break;
+    }
+    return QStringLiteral("form");
+}
+
+QString FormClass::notStandaloneReason() const
+{
+    switch (kind) {
+    case EntryKind::Base:
+        return QStringLiteral("%1 is not a form of its own: it is the base of %2, which hold its fields")
+            .arg(jsonName, heldBy);
+    case EntryKind::Worksheet:
+        return QStringLiteral("%1 is not a form of its own: it is a worksheet of %2, which holds it")
+            .arg(jsonName, heldBy);
+    case EntryKind::Form: break;
+    }
+    return QString();
+}
+
 bool FormClass::isSlip() const
 {
     return dynamic_cast<const CSlipTaxDataBase01*>(create().get()) != nullptr;
 }
 
-FormCatalogue::FormCatalogue(std::vector<FormClass> classes) : m_classes(std::move(classes)) {}
+FormCatalogue::FormCatalogue(std::vector<FormClass> classes) : m_classes(std::move(classes))
+{
+    for (const FormClass& c : m_classes)
+        if (c.standalone())
+            m_forms.push_back(c);
+}
 
 const FormClass* FormCatalogue::find(const QString& name) const
 {

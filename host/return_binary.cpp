@@ -162,6 +162,8 @@ std::unique_ptr<CTaxData_Form> readForm(FileReader& in, int index, ClassLookup& 
     if (!cls)
         in.fail(QStringLiteral("unknown form class \"%1\"").arg(QString::fromLatin1(name.data(), int(name.size()))));
     in.atForm(index, cls);
+    if (!cls->standalone())
+        in.fail(cls->notStandaloneReason());
 
     const int32_t typeId = in.i32();
     const uint8_t slipFlag = in.u8();

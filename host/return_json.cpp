@@ -120,6 +120,8 @@ std::unique_ptr<CTaxData_Form> readForm(const Location& loc, int index, const js
     const FormClass* cls = catalogue.find(name);
     if (!cls)
         loc.fail(where, QStringLiteral("unknown form class \"%1\"").arg(name));
+    if (!cls->standalone())
+        loc.fail(where, cls->notStandaloneReason());
     where = formLabel(index, cls->jsonName);
     const FormJsonExtras* extras = extrasOf(*cls);
 

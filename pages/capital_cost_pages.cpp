@@ -39,7 +39,9 @@ std::string assetAreasDescription(const char* const (&prefixes)[4], const char* 
     }
     return text + "title \"Areas F and G - Land\"\ncolumns 1\n"
                   "line 9923 \"Total cost of all land additions in the year\" fld_9923\n"
-                  "line 9924 \"Total proceeds from all land dispositions in the year\" fld_9924\n";
+                  "line 9924 \"Total proceeds from all land dispositions in the year\" fld_9924\n"
+                  "title \"Capital cost summary by class (Areas B to E)\"\n"
+                  "display cacSummary \"Additions and dispositions, to compare with columns 3 and 5 of Area A\"\n";
 }
 
 std::string classAreaDescription()

@@ -4,7 +4,8 @@
 #include <string>
 
 // Areas B to E (four rows each: class, details, amount, personal part and the
-// statement's part, named `part`) and the land lines of Areas F and G. The
+// statement's part, named `part`), the land lines of Areas F and G and the
+// capital cost summary (a display that cac_summary_pages.h fills). The
 // areas' fields start with `prefixes` (equipment additions, building
 // additions, equipment dispositions, building dispositions).
 std::string assetAreasDescription(const char* const (&prefixes)[4], const char* part);

@@ -45,9 +45,7 @@ field - "Percentage of gross income from the Internet" fld_webincome_percent
 title "Part 3 - Business or professional income"
 field - "Kind of activity" fld_IsBusiOrProf:kind
 section "Business income"
-line - "Sales, commissions, or fees (sales worksheet)" fld_ws_busi_sales_a .
-line - "GST/HST return amounts: lines 5345 and 5507" fld_ws_busi_sales_5345 fld_ws_busi_sales_5507
-line - "GST/HST return amount: line 6765" . fld_ws_busi_sales_6765
+button btnBusiWorksheet "Business Income Worksheet..."
 line 3A "Gross sales, commissions, or fees" . =fld_busi_sales
 line - "Minus: GST/HST, PST, and QST collected or collectible" . fld_busi_gst
 line - "Subtotal" . =fld_b4_8000_busi
@@ -56,9 +54,7 @@ line - "Minus: those already deducted" fld_busi_iii .
 line - "Net returns, allowances, and discounts" . =fld_busi_iv
 line - "Adjusted gross sales" . =fld_8000_busi
 section "Professional income"
-line - "Professional fees (fees worksheet)" fld_ws_prof_fee_a .
-line - "GST/HST return amounts: lines 5345 and 5507" fld_ws_prof_fee_5345 fld_ws_prof_fee_5507
-line - "GST/HST return amount: line 6765" . fld_ws_prof_fee_6765
+button btnProfWorksheet "Professional Income Worksheet..."
 line 3B "Gross professional fees" . =fld_prof_fee
 line - "Minus: GST/HST, PST, and QST collected or collectible" . fld_prof_gst
 line - "Subtotal" . =fld_prof_after_wip1

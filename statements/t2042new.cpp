@@ -24,6 +24,11 @@ TaxData_T2042New::TaxData_T2042New()
     }
 }
 
+void TaxData_T2042New::fillCacSummary()
+{
+    summarizeAssetAreas(m_assets);
+}
+
 int TaxData_T2042New::Calculate01()
 {
     fld_iProv = provinceOfPostalCode(fld_postcode, fld_iProv);
@@ -34,6 +39,7 @@ int TaxData_T2042New::Calculate01()
 
     // Areas B to E
     m_assets.calculate();
+    fillCacSummary();
 
     // Area A and the allowance on eligible capital property
     fld_a_cca = claimAfterHomeUse(m_cca.calculate(), fld_cca_usehome);

@@ -25,6 +25,8 @@ public:
     TaxData_T2042New();
 
     int Calculate01();
+    // Fills the class's capital cost summary from this statement's Areas B to E.
+    void fillCacSummary();
     int Validate(unsigned char purpose, std::list<CString>& messages) override;
     bool IsShared() const;
     bool GetDisplayName(CString& out) override;

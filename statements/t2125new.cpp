@@ -14,8 +14,13 @@ double floorZero(double v)
 
 void TaxData_T2125_New::CalculateBusinessFee()
 {
-    fld_busi_sales = m_salesWorksheet.a.value();
-    fld_prof_fee = m_feesWorksheet.a.value();
+    fld_busi_sales = fld_ws_busi_sales.fld_ws_a.value();
+    fld_prof_fee = fld_ws_prof_fee.fld_ws_a.value();
+}
+
+void TaxData_T2125_New::fillCacSummary()
+{
+    summarizeAssetAreas(m_assets);
 }
 
 int TaxData_T2125_New::Calculate01()
@@ -29,6 +34,7 @@ int TaxData_T2125_New::Calculate01()
     fld_a_cca_forprint = fld_a_cca;
     fld_cca = floorZero(fld_a_cca);
     m_assets.calculate();
+    fillCacSummary();
     fld_exp_9281 = m_vehicles.calculate();
 
     fld_iProv = provinceOfPostalCode(fld_postcode, fld_iProv);

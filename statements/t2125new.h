@@ -15,6 +15,7 @@
 #include "statements/home_use.h"
 #include "statements/statement_parts.h"
 #include "statements/vehicle_charts.h"
+#include "statements/wst2125busi.h"
 
 #include <memory>
 #include <nlohmann/json_fwd.hpp>
@@ -22,16 +23,6 @@
 
 struct NetfileGenObjParamStruct;
 using json = nlohmann::ordered_json;
-
-// The sales (or fees) worksheet: the amount the statement takes (`a`) and
-// the amounts of the GST/HST return that it reconciles with.
-struct DataWST2125Busi : FieldRow {
-    using FieldRow::FieldRow;
-    CFloatField a{slot("a")};
-    CFloatField gst5345{slot("5345")};
-    CFloatField gst5507{slot("5507")};
-    CFloatField gst6765{slot("6765")};
-};
 
 class TaxData_T2125_New : public CTaxDataBase01, public CacSummaryOf<TaxData_T2125_New>, public JsonStatementPart<TaxData_T2125_New> {
     Q_OBJECT
@@ -42,6 +33,8 @@ public:
     enum Kind { Business = 0, Professional = 1 };
 
     int Calculate01();
+    // Fills the class's capital cost summary from this statement's Areas B to E.
+    void fillCacSummary();
     void CalculateBusinessFee();
     // 3 when Area A uses rows 5 to 18 (a third page to print), else 2.
     int calcIfPrintExtraPages();
@@ -88,7 +81,7 @@ public:
     // Income
     FLD(CIntField, fld_IsBusiOrProf, 0);  // Kind
     FLD(CFloatField, fld_busi_sales, Computed);  // from the sales worksheet
-    DataWST2125Busi m_salesWorksheet{this, "fld_ws_busi_sales_", ""};
+    WORKSHEET(DataWST2125Busi, fld_ws_busi_sales);
     FLD(CFloatField, fld_busi_gst);  // GST/HST and PST included in the sales
     FLD(CFloatField, fld_b4_8000_busi, Computed);
     FLD(CFloatField, fld_busi_ii);   // returns, allowances and discounts included above
@@ -96,7 +89,7 @@ public:
     FLD(CFloatField, fld_busi_iv, Computed);
     FLD(CFloatField, fld_8000_busi, Computed);
     FLD(CFloatField, fld_prof_fee, Computed);  // from the fees worksheet
-    DataWST2125Busi m_feesWorksheet{this, "fld_ws_prof_fee_", ""};
+    WORKSHEET(DataWST2125Busi, fld_ws_prof_fee);
     FLD(CFloatField, fld_prof_gst);
     FLD(CFloatField, fld_prof_after_wip1, Computed);
     FLD(CFloatField, fld_prof_ii);

@@ -32,6 +32,11 @@ std::array<CFloatField*, 13> TaxData_T776New::personalParts()
             &fld_personalexp_13};
 }
 
+void TaxData_T776New::fillCacSummary()
+{
+    summarizeAssetAreas(m_equipmentAdditions, m_buildingAdditions, m_equipmentDispositions, m_buildingDispositions);
+}
+
 int TaxData_T776New::Calculate01()
 {
     // Areas B to E
@@ -39,6 +44,7 @@ int TaxData_T776New::Calculate01()
     fld_9927 = m_buildingAdditions.calculate();
     fld_9926 = m_equipmentDispositions.calculate();
     fld_9928 = m_buildingDispositions.calculate();
+    fillCacSummary();
 
     // Area A
     m_recapture = 0.0;

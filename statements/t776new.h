@@ -24,6 +24,8 @@ public:
     enum Ownership { SoleOwner = 0, Partnership = 1, CoOwnership = 2 };
 
     int Calculate01();
+    // Fills the class's capital cost summary from this statement's Areas B to E.
+    void fillCacSummary();
     bool IsShared() const;
     bool GetDisplayName(CString& out) override;
     bool ShouldBeImported(unsigned char purpose, ENUMTYPE_PROVINCE prov) override;

@@ -7,11 +7,13 @@
 #include "host/form_catalogue.h"
 #include "host/return_binary.h"
 #include "host/return_json.h"
+#include "framework/worksheet.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <set>
@@ -160,6 +162,47 @@ TEST(FormCatalogue, PageLinesAgreeWithTheLinesTheirFieldsDeclare)
                 }
             }
     }
+}
+
+// A part of forms is described alone and stored inside each form that holds
+// it: the base's fields are the form's, a worksheet's are fields of the form
+// that answer to the worksheet's own names. Its Java text declares them.
+TEST(FormCatalogue, EachPartsFieldsAreStoredInsideEachFormThatHoldsIt)
+{
+    int parts = 0;
+    for (const FormClass& part : FormCatalogue::standard().entries()) {
+        if (part.standalone())
+            continue;
+        ++parts;
+        SCOPED_TRACE(part.className.toStdString());
+        const auto alone = part.create();
+        for (const QString& holderName : part.heldBy.split(QStringLiteral(", "))) {
+            const FormClass* holderClass = FormCatalogue::standard().find(holderName);
+            ASSERT_TRUE(holderClass && holderClass->standalone()) << holderName.toStdString();
+            const auto holder = holderClass->create(1);
+            std::vector<const CTaxData_Form*> held;
+            if (part.kind == EntryKind::Base)
+                held.push_back(holder.get());
+            for (const CWSBaseData* worksheet : holder->worksheets())
+                if (part.className == QLatin1String(worksheet->metaObject()->className()))
+                    held.push_back(worksheet);
+            ASSERT_FALSE(held.empty()) << holderName.toStdString();
+            const auto& stored = holder->fields();
+            for (const CTaxData_Form* h : held)
+                for (const CField* f : alone->fields()) {
+                    const CField* inside = h->findField(f->name());
+                    ASSERT_NE(inside, nullptr) << f->name();
+                    EXPECT_EQ(inside->kind(), f->kind());
+                    EXPECT_NE(std::find(stored.begin(), stored.end(), inside), stored.end()) << f->name();
+                }
+        }
+        QTemporaryDir dir;
+        ASSERT_EQ(alone->WriteJavaFile(QFile::encodeName(dir.path()).constData(), nullptr, true), 0);
+        QFile java(dir.filePath(part.className + QStringLiteral(".java")));
+        ASSERT_TRUE(java.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(java.readAll()).count(QStringLiteral("\naddField(")), alone->fieldCount());
+    }
+    EXPECT_EQ(parts, 2);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "statements/cac_summary.h"
 #include "statements/cca_areas.h"
 #include "statements/cca_class_table.h"
+#include "pages/cac_summary_pages.h"
+#include "statements/t2125new.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +114,29 @@ TEST(CacSummary, SixClassesAtMostSortedWithFreeEntriesLast)
     s.sort();
     EXPECT_EQ(s.entries()[0].cls, 3.0);
     EXPECT_EQ(s.entries()[1].cls, 0.0);
+}
+
+// The statement's calculation summarizes its Areas B to E by whole class
+// number: the business part of additions first, of dispositions second.
+TEST(CacSummary, StatementSummarizesItsAreasBToE)
+{
+    TaxData_T2125_New f(61);
+    auto set = [](AssetRow& row, const char* cls, double amount, double personal) {
+        row.cls = cls;
+        row.amount = amount;
+        row.personal = personal;
+    };
+    set(f.m_assets.equipmentAdditions.rows[0], "10", 10000.0, 200.0);
+    set(f.m_assets.buildingAdditions.rows[1], "10.1", 50.0, 0.0);  // class 10 as well
+    set(f.m_assets.equipmentAdditions.rows[1], "", 70.0, 0.0);     // no class
+    set(f.m_assets.equipmentDispositions.rows[0], "8", 300.0, 0.0);
+    set(f.m_assets.buildingDispositions.rows[0], "1", 0.0, 0.0);   // no amount
+    f.Calculate01();
+    EXPECT_EQ(cacSummaryText(TaxData_T2125_New::summary()),
+              QStringLiteral("Class 8: additions 0.00, dispositions 300.00\n"
+                             "Class 10: additions 9,850.00, dispositions 0.00"));
+    TaxData_T2125_New(61).Calculate01();
+    EXPECT_EQ(cacSummaryText(TaxData_T2125_New::summary()), QStringLiteral("No class in Areas B to E"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // types, the pages to print, and the extra class rows rebuilt on loading.
 #include "framework/datastream.h"
 #include "framework/netfile.h"
+#include "host/return_json.h"
 #include "statements/t2125new.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ constexpr ENUMTYPE_FORM kType = TaxData_T2125_New::kKeepsAccountingMethod;
 TEST(T2125New, BusinessSalesLessCostOfGoodsAndExpenses)
 {
     TaxData_T2125_New f(kType);
-    f.m_salesWorksheet.a = 50000.0;
+    f.fld_ws_busi_sales.fld_ws_a = 50000.0;
     f.fld_busi_gst = 2500.0;
     f.fld_busi_ii = 300.0;
     f.fld_busi_iii = 100.0;
@@ -44,7 +45,7 @@ TEST(T2125New, ProfessionalHasNoCostOfGoodsSoldRecords)
 {
     TaxData_T2125_New f(kType);
     f.fld_IsBusiOrProf = TaxData_T2125_New::Professional;
-    f.m_feesWorksheet.a = 9000.0;
+    f.fld_ws_prof_fee.fld_ws_a = 9000.0;
     f.fld_prof_wip2 = -1000.0;
     f.fld_8320 = 500.0;
     f.fld_exp_8860 = 1000.0;
@@ -104,6 +105,24 @@ TEST(T2125New, ExtraPagesAndExtraClassRows)
     MyDataStream load = MyDataStream::forLoading(damaged.finish());
     EXPECT_NE(back.Serialize(load.version(), CString(), load), 0);
     EXPECT_FALSE(load.ok());
+}
+
+// The worksheets' fields are stored under the statement's names, as before
+// the worksheet was a class: such a file loads into the worksheets, whose
+// own names reach the same fields, and line 3A takes the sales worksheet.
+TEST(T2125New, StoredWorksheetFieldsLoadIntoTheWorksheets)
+{
+    const TaxReturn ret = returnFromJson(
+        R"({"trustella": "return", "version": 1, "forms": [{"form": "T2125_New", "typeId": 61,
+            "fields": {"fld_ws_busi_sales_a": 1234.5, "fld_ws_prof_fee_6765": 20.25}}]})",
+        QStringLiteral("r.json"));
+    auto& f = static_cast<TaxData_T2125_New&>(*ret.form(0));
+    EXPECT_EQ(f.fld_ws_busi_sales.fld_ws_a.value(), 1234.5);
+    EXPECT_EQ(f.fld_ws_prof_fee.fld_ws_6765.value(), 20.25);
+    EXPECT_EQ(f.fld_ws_prof_fee.findField("fld_ws_6765"), &f.fld_ws_prof_fee.fld_ws_6765);
+    EXPECT_EQ(f.fieldIndex("fld_ws_busi_sales_a"), f.fieldIndex("fld_busi_sales") + 1);
+    f.Calculate01();
+    EXPECT_EQ(f.fld_busi_sales.value(), 1234.5);
 }
 
 }  // namespace

@@ -41,13 +41,14 @@ json factsToJson(const FormFacts& f)
         obj["typeId"] = f.cls.creatorArg == CreatorArg::TypeId ? json(nullptr) : json(sample->formType());
     }
     obj["fields"] = f.fields;
+    obj["kind"] = f.cls.kindText().toStdString();
     return obj;
 }
 
 int run(const Invocation& args)
 {
     std::vector<FormFacts> facts;
-    for (const FormClass& cls : FormCatalogue::standard().classes())
+    for (const FormClass& cls : FormCatalogue::standard().entries())
         facts.push_back(factsOf(cls));
     if (args.has("--json")) {
         json list = json::array();
@@ -67,7 +68,8 @@ int run(const Invocation& args)
                      .arg(f.cls.jsonName, -nameWidth)
                      .arg(f.typeId, -idWidth)
                      .arg(f.fields, 6)
-                     .arg(f.cls.title));
+                     .arg(f.cls.standalone() ? f.cls.title
+                                             : QStringLiteral("%1 (%2)").arg(f.cls.title, f.cls.kindText())));
     return kExitOk;
 }
 }  // namespace
@@ -76,7 +78,8 @@ const Command formsCommand{
     "forms",
     "list the form classes",
     "[--json]",
-    "Lists every form class with its form-type id (or slip type and origin), its number of fields and its title.",
+    "Lists every form class with its form-type id (or slip type and origin), its number of fields and its title, "
+    "then the classes that are parts of forms (a base class, a worksheet), each with the forms that hold it.",
     {{nullptr, "--json", nullptr, "print the list as JSON"}},
     0,
     0,

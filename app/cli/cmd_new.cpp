@@ -12,6 +12,8 @@ std::unique_ptr<CTaxData_Form> formFromArgument(const QString& argument)
     const QString name = argument.section(QLatin1Char(':'), 0, 0);
     const QString number = argument.section(QLatin1Char(':'), 1);
     const FormClass& cls = formClassArgument(name);
+    if (!cls.standalone())
+        throw UsageError(cls.notStandaloneReason());
     if (cls.creatorArg == CreatorArg::None) {
         if (argument.contains(QLatin1Char(':')))
             throw UsageError(QStringLiteral("%1 takes no number").arg(name));

@@ -4,6 +4,7 @@
 #include "return_io.h"
 
 #include "framework/page_builder.h"
+#include "framework/worksheet.h"
 #include "host/return_json.h"
 
 namespace {
@@ -33,6 +34,19 @@ int run(const Invocation& args)
     if (const FormPageDescriptions* described = PageDescriptionRegistry::instance().form(cls.jsonName))
         for (const PageDescription& page : described->pages)
             pages.push_back(pageJson(page, *form));
+    // Then the pages of the worksheets the form holds, once per worksheet class.
+    QStringList worksheetClasses;
+    for (const CWSBaseData* worksheet : form->worksheets()) {
+        const QString name = worksheet->shortClassName();
+        if (worksheetClasses.contains(name))
+            continue;
+        worksheetClasses << name;
+        if (const FormPageDescriptions* described = PageDescriptionRegistry::instance().form(name))
+            for (const PageDescription& page : described->pages) {
+                pages.push_back(pageJson(page, *worksheet));
+                pages.back()["worksheet"] = name.toStdString();
+            }
+    }
     if (args.has("--json")) {
         const json doc{{"form", cls.jsonName.toStdString()}, {"pages", std::move(pages)}};
         printOut(QString::fromStdString(doc.dump(2)) + QLatin1Char('\n'));
@@ -41,8 +55,10 @@ int run(const Invocation& args)
     if (pages.empty())
         printOut(QStringLiteral("%1 has no pages\n").arg(cls.jsonName));
     for (const json& page : pages) {
-        const QString caption = page.contains("title") ? QString::fromStdString(page["title"].get<std::string>())
-                                                       : QString::number(page["id"].get<int>());
+        QString caption = page.contains("title") ? QString::fromStdString(page["title"].get<std::string>())
+                                                 : QString::number(page["id"].get<int>());
+        if (page.contains("worksheet"))
+            caption += QStringLiteral(" (worksheet %1)").arg(QString::fromStdString(page["worksheet"].get<std::string>()));
         printOut(QStringLiteral("%1 %2\n").arg(QString::fromStdString(page["class"].get<std::string>()), caption));
         for (const json& w : page["widgets"])
             printOut(QStringLiteral("  %1 %2\n")
@@ -59,7 +75,8 @@ const Command pagesCommand{
     "list a form class's pages and their widgets",
     "CLASS [--json]",
     "Lists the data-entry pages of CLASS (\"T3Ret\" or \"TaxData_T3Ret\") in page order, each with its class and its "
-    "id or title, and the widgets it binds to fields: object name (the field's name) and widget kind.",
+    "id or title, and the widgets it binds to fields: object name (the field's name) and widget kind; then the "
+    "pages of the worksheets the form holds, marked with the worksheet's class.",
     {{nullptr, "--json", nullptr, "print the list as JSON"}},
     1,
     1,

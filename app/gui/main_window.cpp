@@ -208,7 +208,7 @@ void MainWindow::onRecalculated()
 CTaxData_Form* MainWindow::addForm(const QString& className)
 {
     const FormClass* cls = m_session.catalogue().find(className);
-    if (!cls)
+    if (!cls || !cls->standalone())
         return nullptr;
     CTaxData_Form* form = m_session.addForm(*cls);
     selectForm(m_session.taxReturn().indexOf(form));

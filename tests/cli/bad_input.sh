@@ -34,6 +34,10 @@ expect_err_has 'trustella fields: unknown form class "NoSuchForm"'
 run calc "$tmp/missing.json"
 expect_rc 3
 expect_err_has "trustella calc: $tmp/missing.json: cannot open"
+printf '{"trustella": "return", "version": 1, "forms": [{"form": "DataWST2125Busi", "fields": {}}]}' >"$tmp/part.json"
+run check "$tmp/part.json"
+expect_rc 3
+expect_err_has "DataWST2125Busi is not a form of its own: it is a worksheet of T2125_New, which holds it"
 printf '{"trustella": "return", "version": 1, "forms": [' >"$tmp/cut.json"
 run check "$tmp/cut.json"
 expect_rc 3

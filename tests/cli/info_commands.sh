@@ -65,4 +65,24 @@ expect_line 'FloatField fld_80 = new FloatField("fld_80", 65536, 268435455);'
 expect_line 'addField(fld_trust_num);'
 [ "$(grep -c '^addField(' <<<"$out")" -eq "$rows" ] || fail "java: one addField per field"
 
+# The parts of forms: listed after the forms, described, never a form of a return alone.
+run forms
+grep -qE '^T3Base +- +4 +.*\(base of T3Ret, T3M, T3S, T3RCA, T3ATH_Ind\)$' <<<"$out" || fail "forms: T3Base row"
+grep -qE '^DataWST2125Busi +- +4 +.*\(worksheet of T2125_New\)$' <<<"$out" || fail "forms: worksheet row"
+[ "$(tail -n +2 <<<"$out" | wc -l)" -eq 49 ] || fail "forms: not 49 classes"
+run fields DataWST2125Busi
+expect_rc 0
+[ "$(tail -n +2 <<<"$out" | cut -d' ' -f1 | tr '\n' ' ')" = "fld_ws_a fld_ws_5345 fld_ws_5507 fld_ws_6765 " ] ||
+    fail "fields: the worksheet's fields"
+run new -o "$tmp/part.json" DataWST2125Busi
+expect_rc 2
+expect_err_has "DataWST2125Busi is not a form of its own: it is a worksheet of T2125_New, which holds it"
+run new -o "$tmp/part.json" T3Base
+expect_rc 2
+expect_err_has "T3Base is not a form of its own: it is the base of T3Ret, T3M, T3S, T3RCA, T3ATH_Ind, which hold its fields"
+[ ! -e "$tmp/part.json" ] || fail "new wrote a return of a part"
+run new -o "$tmp/t2125.json" T2125_New:61
+expect_rc 0
+grep -q '"fld_ws_prof_fee_6765": 0.0' "$tmp/t2125.json" || fail "new: T2125_New without its fees worksheet"
+
 finish

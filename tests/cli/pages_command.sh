@@ -30,6 +30,11 @@ run pages Sch11 --json
 expect_rc 0
 expect_out_has '"name": "fld_11110_1",'
 
+run pages T2125_New
+expect_rc 0
+grep -qE '^WST2125Busi_tab1 1 \(worksheet DataWST2125Busi\)$' <<<"$out" || fail "pages T2125_New: the worksheet page"
+grep -qE '^  fld_ws_a +DoubleLineEdit$' <<<"$out" || fail "pages T2125_New: the worksheet's amount"
+
 run pages NoSuchForm
 expect_rc 2
 

@@ -1,6 +1,6 @@
 // The pages of every catalogue form follow the form's page descriptions,
 // and the pages with behaviour (the T3 result page, Schedule 9's allocation,
-// the T183 buttons) do what they offer.
+// the T183 buttons, the business statement's worksheets) do what they offer.
 #include "framework/datetexts.h"
 #include "framework/described_page.h"
 #include "framework/widget_lines.h"
@@ -9,6 +9,8 @@
 #include "pages/t3ret_pages.h"
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
+#include "framework/worksheet_page.h"
+#include "statements/t2125new.h"
 #include "schedules/sch9.h"
 
 #include <QLabel>
@@ -170,6 +172,30 @@ private slots:
         QCOMPARE(edits, 2);
         QCOMPARE(pages.widget<DoubleLineEdit>("fld_taxinc")->text(), QStringLiteral("13,000.00"));
         QVERIFY(pages.widget<DoubleLineEdit>("fld_taxinc")->isReadOnly());
+    }
+
+    // The fees button's dialog shows the fees worksheet; an amount typed
+    // there is reported by page 1 as an edit of the statement's field.
+    void worksheetDialogEditsAreEditsOfTheStatement()
+    {
+        TaxData_T2125_New statement(TaxData_T2125_New::kKeepsAccountingMethod);
+        Pages pages;
+        statement.getUIPages(pages.list, nullptr);
+        QSignalSpy edits(pages.list.first(), &BaseTaxPage::fieldEdited);
+        QVERIFY(!worksheetEditDialog(*pages.list.first(), 300, 0));
+        const std::unique_ptr<QDialog> dialog = worksheetEditDialog(*pages.list.first(), 200, 0);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Professional Income Worksheet"));
+        auto* edit = dialog->findChild<DoubleLineEdit*>(QStringLiteral("fld_ws_a"));
+        QVERIFY(edit);
+        edit->setFocus();
+        QTest::keyClicks(edit, "9,000.50");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(statement.fld_ws_prof_fee.fld_ws_a.value(), 9000.5);
+        QCOMPARE(edits.size(), 1);
+        QCOMPARE(edits[0][0].value<CTaxData_Form*>(), static_cast<CTaxData_Form*>(&statement));
+        QCOMPARE(edits[0][1].toString(), QStringLiteral("fld_ws_prof_fee_a"));
+        QCOMPARE(edits[0][3].toString(), QStringLiteral("9000.5"));
     }
 
     void resultPageShowsResultBalanceAndStatus()

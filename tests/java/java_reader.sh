@@ -18,7 +18,8 @@ mkdir -p "$work/gen" "$work/classes"
 forms=()
 while read -r form typeid rest; do
     if [[ "$typeid $rest" == *"by creator"* ]]; then form="$form:1"; fi
-    forms+=("$form")
+    # A part of forms (a base class, a worksheet) gets its reader class but is in no return alone.
+    [[ "$rest" =~ \((base|worksheet)\ of\ [^\)]*\)$ ]] || forms+=("$form")
     java_text=$("$trustella" java "${form%%:*}")
     class=$(sed -n 's/^public class \([A-Za-z0-9_]*\) .*/\1/p' <<<"$java_text")
     printf '%s\n' "$java_text" >"$work/gen/$class.java"
