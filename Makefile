@@ -43,8 +43,7 @@ demo: build
 
 bench: build
 	@cmake --build $(BUILD) -j$(JOBS) --target trustella_bench trustella_gui_bench
-	@$(BUILD)/bench/trustella_bench
-	@$(BUILD)/bench/trustella_gui_bench
+	@tools/bench-goals.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

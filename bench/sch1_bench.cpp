@@ -5,24 +5,16 @@
 #include "host/return_binary.h"
 #include "schedules/sch1.h"
 #include "schedules/sch1_share_import.h"
+#include "trades_csv.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 constexpr int kTrades = 100000;
 
-std::string tradesCsv()
-{
-    std::string csv = "Security,Quantity,Proceeds,Cost,Commission\n";
-    for (int i = 0; i < kTrades; ++i)
-        csv += "\"ETF " + std::to_string(i % 500) + ", units\"," + std::to_string(10 + i % 90) + ",\"$1," +
-               std::to_string(100 + i % 900) + ".25\"," + std::to_string(900 + i % 300) + ".10,9.99\n";
-    return csv;
-}
-
 void BM_ImportShares100k(benchmark::State& state)
 {
-    const std::string csv = tradesCsv();
+    const std::string csv = tradesCsv(kTrades);
     for (auto _ : state) {
         TaxData_Sch1 sch1;
         QString error;
@@ -38,7 +30,7 @@ TaxReturn returnWithTrades()
     TaxReturn ret;
     auto* sch1 = static_cast<TaxData_Sch1*>(ret.add(std::make_unique<TaxData_Sch1>()));
     QString error;
-    importSharesStrict(*sch1, tradesCsv(), QStringLiteral("t.csv"), {2, 1, 3, 4, 5}, ShareImportMode::Overwrite, true,
+    importSharesStrict(*sch1, tradesCsv(kTrades), QStringLiteral("t.csv"), {2, 1, 3, 4, 5}, ShareImportMode::Overwrite, true,
                        error);
     return ret;
 }

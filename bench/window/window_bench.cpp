@@ -1,8 +1,13 @@
-// The window opening a return of 10,000 received slips, offscreen: reading
-// the file, the form tree and the slip table, until the events settle.
+// The window, offscreen: opening a return of 10,000 received slips (reading
+// the file, the form tree and the slip table, until the events settle), and
+// Schedule 1's entries dialog opening on 100,000 extra share entries.
+#include "../trades_csv.h"
 #include "app/gui/main_window.h"
 #include "host/return_file.h"
+#include "pages/sch1_share_dialogs.h"
 #include "returns/t3ret.h"
+#include "schedules/sch1.h"
+#include "schedules/sch1_share_import.h"
 #include "slips/slip_t5.h"
 
 #include <QApplication>
@@ -34,6 +39,22 @@ void BM_OpenReturnWithSlips(benchmark::State& state)
     state.counters["slips"] = slips;
 }
 BENCHMARK(BM_OpenReturnWithSlips)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_OpenShareEntriesDialog(benchmark::State& state)
+{
+    TaxData_Sch1 sch1;
+    QString error;
+    if (!importSharesStrict(sch1, tradesCsv(int(state.range(0))), QStringLiteral("t.csv"), {2, 1, 3, 4, 5},
+                            ShareImportMode::Overwrite, true, error))
+        state.SkipWithError("the trades did not import");
+    for (auto _ : state) {
+        DlgSch1ExtraShares dialog(&sch1, nullptr);
+        dialog.show();
+        QCoreApplication::processEvents();
+    }
+    state.counters["entries"] = double(sch1.moreEquityEntryCount());
+}
+BENCHMARK(BM_OpenShareEntriesDialog)->Arg(100000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv)
