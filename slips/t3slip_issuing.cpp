@@ -61,19 +61,33 @@ const std::vector<FromRow>& rowsBySlipBox()
 }
 }  // namespace
 
+I::Sch9Wholes::Sch9Wholes(const TaxData_Sch9& sch9)
+{
+    byBox.reserve(rowsBySlipBox().size());
+    for (const FromRow& row : rowsBySlipBox()) {
+        double sum = 0.0;
+        for (auto column : row.columns)
+            sum += sch9.*column;
+        byBox.push_back(row.factor * sum);
+    }
+}
+
 void I::autoFillByPcntFromSch9(TaxData_Sch9* sch9)
 {
-    if (!sch9 || !box_bUsePcnt || box_Pcnt < AMOUNT_TOLERANCE)
+    if (sch9)
+        autoFillByPcnt(Sch9Wholes(*sch9));
+}
+
+void I::autoFillByPcnt(const Sch9Wholes& wholes)
+{
+    if (!box_bUsePcnt || box_Pcnt < AMOUNT_TOLERANCE)
         return;
     if (box_Pcnt > 100.0)
         box_Pcnt = 100.0;
     const double share = box_Pcnt / 100.0;
-    for (const FromRow& row : rowsBySlipBox()) {
-        double sum = 0.0;
-        for (auto column : row.columns)
-            sum += sch9->*column;
-        this->*row.box = row.factor * share * sum;
-    }
+    const std::vector<FromRow>& rows = rowsBySlipBox();
+    for (size_t i = 0; i < rows.size(); ++i)
+        this->*rows[i].box = share * wholes.byBox[i];
 }
 
 namespace {

@@ -6,6 +6,8 @@
 #include "framework/form.h"
 #include "framework/jsonhelpers.h"
 
+#include <vector>
+
 class TaxData_Sch9;
 
 class TaxData_Slip_T3_Issuing : public CSlipTaxDataBase01 {
@@ -23,6 +25,13 @@ public:
     std::vector<SlipKeyBox> slipKeyBoxes() const override;
     // Boxes 21 to 51 from Schedule 9's rows, by box_Pcnt, when box_bUsePcnt is set.
     void autoFillByPcntFromSch9(TaxData_Sch9* sch9);
+    // What the boxes take their shares of: each box's whole from Schedule 9,
+    // summed once for all the slips of a return.
+    struct Sch9Wholes {
+        explicit Sch9Wholes(const TaxData_Sch9& sch9);
+        std::vector<double> byBox;
+    };
+    void autoFillByPcnt(const Sch9Wholes& wholes);
     int fillSlipData(int slipNumber, json& slip);  // efile/t3slip_json.cpp
 
     FLD(CStringField, box_name, 0, "", 80);  // first name, or the business or organisation name

@@ -12,9 +12,9 @@ trap 'rm -rf "$work"' EXIT
 echo "== machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
 echo "== $(date -u '+%Y-%m-%d %H:%M UTC'), load average $(cut -d ' ' -f 1-3 /proc/loadavg)"
 aggregates=(--benchmark_repetitions=3 --benchmark_report_aggregates_only=true)
-"$build/bench/trustella_bench" "${aggregates[@]}" 2>&1 | grep -v -e '_mean' -e '_stddev' -e '_cv'
+"$build/bench/trustella_bench" "${aggregates[@]}" 2>&1 | grep -v -e '_mean' -e '_stddev' -e '_cv' -e 'propagateSizeHints'
 QT_QPA_PLATFORM=offscreen "$build/bench/trustella_gui_bench" "${aggregates[@]}" 2>&1 |
-    grep -v -e '_mean' -e '_stddev' -e '_cv'
+    grep -v -e '_mean' -e '_stddev' -e '_cv' -e 'propagateSizeHints'
 
 # The same trades as the benchmarks' import, as a file.
 awk 'BEGIN {

@@ -8,12 +8,21 @@
 #include "slips/t3_filinginfo.h"
 #include "slips/t3slip_issuing.h"
 
+#include <optional>
+
 namespace {
 void issuedSlips(CalcPass& pass)
 {
     auto* sch9 = pass.ret.first<TaxData_Sch9>();
-    for (auto* slip : pass.ret.all<TaxData_Slip_T3_Issuing>()) {
-        slip->autoFillByPcntFromSch9(sch9);
+    const auto& slips = pass.ret.all<TaxData_Slip_T3_Issuing>();
+    if (slips.empty())
+        return;
+    std::optional<TaxData_Slip_T3_Issuing::Sch9Wholes> wholes;
+    if (sch9)
+        wholes.emplace(*sch9);
+    for (auto* slip : slips) {
+        if (wholes)
+            slip->autoFillByPcnt(*wholes);
         slip->Calculate02();
     }
 }
