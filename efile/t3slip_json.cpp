@@ -1,10 +1,12 @@
 // The T3 slip filing document: one object per issued slip, and the transmitter.
 #include "framework/amounts.h"
 #include "framework/geo_tables.h"
+#include "framework/json_sink.h"
 #include "framework/year_figures.h"
 #include "slips/t3_filinginfo.h"
 #include "slips/t3slip_issuing.h"
 
+#include <charconv>
 #include <string>
 
 using I = TaxData_Slip_T3_Issuing;
@@ -31,51 +33,49 @@ const CodedBox kOtherBoxes[] = {
 };
 
 
-// Objects hold their keys in a vector: room for all of them at once saves
-// the regrowth that thousands of slips would repeat.
-json objectWithRoom(size_t keys)
-{
-    json obj = json::object();
-    obj.get_ref<json::object_t&>().reserve(keys);
-    return obj;
-}
 }  // namespace
 
-int I::fillSlipData(int slipNumber, json& slip)
+void I::writeSlipData(int slipNumber, JsonSink& slip) const
 {
-    if (slip.is_object())
-        slip.get_ref<json::object_t&>().reserve(8);
-    slip["tax_year"] = std::to_string(year_figures::kTaxYear);
-    slip["box16"] = "O";  // original slip
-    slip["box18"] = std::to_string(slipNumber);
-    json financial = objectWithRoom(std::size(kFinancialBoxes));
+    char number[16];
+    slip.text("tax_year", std::to_string(year_figures::kTaxYear));
+    slip.text("box16", "O");  // original slip
+    slip.text("box18", std::string_view(number, size_t(std::to_chars(number, number + sizeof number, slipNumber).ptr - number)));
+    slip.begin("financial");
     for (const CodedBox& b : kFinancialBoxes)
-        JsonFloatField(financial, b.key, this->*b.box, kWholeDollarsText);
-    slip["financial"] = std::move(financial);
-    json others = json::array();
+        JsonFloatField(slip, b.key, this->*b.box, kWholeDollarsText);
+    slip.end();
+    slip.begin("otherFields", true);
     for (const CodedBox& b : kOtherBoxes) {
         if (!amountPresent(this->*b.box))
             continue;
-        json other = objectWithRoom(2);
-        other["code"] = b.key;
-        JsonFloatField(other, "amount", this->*b.box, kWholeDollarsText);
-        others.push_back(std::move(other));
+        slip.begin(nullptr);
+        slip.text("code", b.key);
+        JsonFloatField(slip, "amount", this->*b.box, kWholeDollarsText);
+        slip.end();
     }
-    slip["otherFields"] = std::move(others);
-    json address = objectWithRoom(5);
-    fillJsonAddr(address, kSlipAddress, box_addr.str(), box_city.str(), box_iProv, box_PostalCode.str(), box_iCountry);
-    slip["address"] = std::move(address);
-    json name = objectWithRoom(2);
+    slip.end();
+    slip.begin("address");
+    fillJsonAddr(slip, kSlipAddress, box_addr.str(), box_city.str(), box_iProv, box_PostalCode.str(), box_iCountry);
+    slip.end();
     if (box_EntityType == kEntity) {
-        JsonStringField(name, "name", box_name);
-        slip["entprs_beneficiary"] = std::move(name);
+        slip.begin("entprs_beneficiary");
+        JsonStringField(slip, "name", box_name);
+        slip.end();
         JsonStringField(slip, "bn", box_id);
     } else {
-        JsonStringField(name, "last_name", box_lastname);
-        JsonStringField(name, "first_name", box_name);
-        slip["indiv_beneficiary"] = std::move(name);
+        slip.begin("indiv_beneficiary");
+        JsonStringField(slip, "last_name", box_lastname);
+        JsonStringField(slip, "first_name", box_name);
+        slip.end();
         JsonStringField(slip, "sin", box_id);
     }
+}
+
+int I::fillSlipData(int slipNumber, json& slip)
+{
+    JsonTreeSink sink(slip);
+    writeSlipData(slipNumber, sink);
     return 0;
 }
 

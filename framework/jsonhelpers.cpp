@@ -4,7 +4,9 @@
 #include "framework/datetexts.h"
 #include "framework/field.h"
 #include "framework/geo_tables.h"
+#include "framework/json_sink.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -21,25 +23,38 @@ std::string utf8(const CString& s)
 }
 }  // namespace
 
-void JsonFloatValue(json& obj, const char* key, double value, int format)
+void JsonFloatValue(JsonSink& obj, const char* key, double value, int format)
 {
     char buf[64];
     switch (format) {
-    case 0: obj[key] = static_cast<long long>(roundHalfAway(value, 1.0)); break;
-    case 101:
-        std::snprintf(buf, sizeof buf, "%.2f", roundHalfAway(value, 0.01));
-        obj[key] = buf;
+    case 0: obj.integer(key, static_cast<long long>(roundHalfAway(value, 1.0))); break;
+    case 101: {
+        const int n = std::snprintf(buf, sizeof buf, "%.2f", roundHalfAway(value, 0.01));
+        obj.text(key, std::string_view(buf, size_t(n)));
         break;
-    case 102:
-        std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(roundHalfAway(value, 1.0)));
-        obj[key] = buf;
+    }
+    case 102: {
+        const auto end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(roundHalfAway(value, 1.0))).ptr;
+        obj.text(key, std::string_view(buf, size_t(end - buf)));
         break;
+    }
     default: {
         std::snprintf(buf, sizeof buf, "%.2f", roundHalfAway(value, 0.01));
-        obj[key] = std::strtod(buf, nullptr);
+        obj.number(key, std::strtod(buf, nullptr));
         break;
     }
     }
+}
+
+void JsonFloatValue(json& obj, const char* key, double value, int format)
+{
+    JsonTreeSink sink(obj);
+    JsonFloatValue(sink, key, value, format);
+}
+
+void JsonFloatField(JsonSink& obj, const char* key, const CFloatField& field, int format)
+{
+    JsonFloatValue(obj, key, field.value(), format);
 }
 
 void JsonFloatField(json& obj, const char* key, const CFloatField& field, int format)
@@ -50,6 +65,11 @@ void JsonFloatField(json& obj, const char* key, const CFloatField& field, int fo
 void JsonFloatFieldAsInt(json& obj, const char* key, const CFloatField& field, int /*format*/)
 {
     obj[key] = static_cast<long long>(roundHalfAway(field.value(), 1.0));
+}
+
+void JsonStringField(JsonSink& obj, const char* key, const CStringField& field)
+{
+    obj.text(key, field.utf8());
 }
 
 void JsonStringField(json& obj, const char* key, const CStringField& field)
@@ -67,27 +87,34 @@ void JsonDateField(json& obj, const char* key, const CDateField& field, int form
     obj[key] = utf8(GetDateStr(field.value(), format));
 }
 
-void fillJsonAddr(json& obj, int mode, const CString& street, const CString& city, int prov,
+void fillJsonAddr(JsonSink& obj, int mode, const CString& street, const CString& city, int prov,
                   const CString& postalCode, int country)
 {
     const STRUCT_PROV_INFO* p = isCanProv(prov) ? provinceInfo(prov) : nullptr;
     const STRUCT_COUNTRY_INFO* c = countryInfo(country);
-    const std::string iso3 = c ? c->iso3 : "";
+    const char* iso3 = c ? c->iso3 : "";
     const std::string postal = utf8(postalCode.trimmed().toUpper());
     if (mode == 1) {
-        obj["addr_l1_txt"] = utf8(street.trimmed());
-        obj["cty_nm"] = utf8(city.trimmed());
-        obj["prov_cd"] = p ? p->abbr : "";
-        obj["cntry_cd"] = iso3;
-        obj["pstl_cd"] = postal;
+        obj.text("addr_l1_txt", utf8(street.trimmed()));
+        obj.text("cty_nm", utf8(city.trimmed()));
+        obj.text("prov_cd", p ? p->abbr : "");
+        obj.text("cntry_cd", iso3);
+        obj.text("pstl_cd", postal);
         return;
     }
-    obj["streetAddress"] = utf8(street.trimmed());
-    obj["city"] = utf8(city.trimmed());
+    obj.text("streetAddress", utf8(street.trimmed()));
+    obj.text("city", utf8(city.trimmed()));
     if (p)
-        obj["province"] = p->abbr;
-    obj["postalCode"] = postal;
-    obj["country"] = iso3;
+        obj.text("province", p->abbr);
+    obj.text("postalCode", postal);
+    obj.text("country", iso3);
+}
+
+void fillJsonAddr(json& obj, int mode, const CString& street, const CString& city, int prov,
+                  const CString& postalCode, int country)
+{
+    JsonTreeSink sink(obj);
+    fillJsonAddr(sink, mode, street, city, prov, postalCode, country);
 }
 
 void fillJsonAddr(json& obj, int mode, const AddressFields& address)

@@ -1,12 +1,14 @@
 // Helpers that write form values into the JSON filing document
 // (nlohmann::ordered_json: keys keep the order in which they were first set).
-// Formats and key names are documented in docs/json-helpers.md.
+// Formats and key names are documented in docs/efile.md.
 #pragma once
 
 #include "framework/cstring.h"
 #include "framework/netfile.h"
 
 #include <nlohmann/json.hpp>
+
+#include <string_view>
 
 struct AddressFields;
 class CFloatField;
@@ -15,14 +17,33 @@ class CDateField;
 
 using json = nlohmann::ordered_json;
 
+// Where a form writes its part of the JSON filing document: a JSON value, or
+// straight into the document's text (framework/json_sink.h). A form writes
+// its keys once, through the same calls, for both.
+class JsonSink {
+public:
+    virtual ~JsonSink() = default;
+    // `key` names the member of the enclosing object; nullptr for an element
+    // of the enclosing array.
+    virtual void text(const char* key, std::string_view value) = 0;
+    virtual void integer(const char* key, long long value) = 0;
+    virtual void number(const char* key, double value) = 0;
+    // Opens an object (or an array) that the following calls fill, up to end().
+    virtual void begin(const char* key, bool array = false) = 0;
+    virtual void end() = 0;
+};
+
 // Amount formats: 0 whole dollars (number), 2 dollars and cents (number),
 // 101 dollars and cents (text "12.50"), 102 whole dollars (text "13").
 // Rounding is half away from zero, as in the Netfile records.
 void JsonFloatField(json& obj, const char* key, const CFloatField& field, int format);
 void JsonFloatValue(json& obj, const char* key, double value, int format);
+void JsonFloatField(JsonSink& obj, const char* key, const CFloatField& field, int format);
+void JsonFloatValue(JsonSink& obj, const char* key, double value, int format);
 // A whole number (JSON integer), rounded half away from zero.
 void JsonFloatFieldAsInt(json& obj, const char* key, const CFloatField& field, int format);
 void JsonStringField(json& obj, const char* key, const CStringField& field);
+void JsonStringField(JsonSink& obj, const char* key, const CStringField& field);
 void JsonStringValue(json& obj, const char* key, const CString& text);
 // The date through GetDateStr(date, format); the null date gives "".
 void JsonDateField(json& obj, const char* key, const CDateField& field, int format);
@@ -32,6 +53,8 @@ void JsonDateField(json& obj, const char* key, const CDateField& field, int form
 // territory), "postalCode", "country" (ISO 3166 three-letter code).
 // Mode 1 (slip filing): "addr_l1_txt", "cty_nm", "prov_cd", "cntry_cd", "pstl_cd".
 void fillJsonAddr(json& obj, int mode, const CString& street, const CString& city, int prov,
+                  const CString& postalCode, int country);
+void fillJsonAddr(JsonSink& obj, int mode, const CString& street, const CString& city, int prov,
                   const CString& postalCode, int country);
 // The same for a form's address group (its phone is not written).
 void fillJsonAddr(json& obj, int mode, const AddressFields& address);

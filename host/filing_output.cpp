@@ -2,6 +2,7 @@
 
 #include "framework/form.h"
 #include "framework/json_filing_part.h"
+#include "framework/json_streaming.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -89,7 +90,12 @@ json netfileRecordsJson(const std::vector<FormNetfileRecords>& sets)
     return out;
 }
 
-bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QString& error)
+namespace {
+const json::json_pointer kSlipsPointer("/slipFiling/slips");
+
+// The whole document with an empty slips array: its place is kept, the slips
+// themselves are added by the caller (all at once, or one at a time).
+bool buildDocumentFrame(const std::vector<CTaxData_Form*>& forms, json& doc, QString& error)
 {
     TaxData_T3Base* ret = firstOf<TaxData_T3Base>(forms);
     if (!ret) {
@@ -127,15 +133,32 @@ bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QS
 
     json issuer = json::object();
     ret->getIssuingSlipEntityData(issuer);
-    // Built in place, with room for its three keys: an object is a vector of
-    // pairs with constant keys, so a braced list or a regrowth would copy
-    // every slip object once more.
     json& slipFiling = doc["slipFiling"];
     slipFiling = json::object();
     slipFiling.get_ref<json::object_t&>().reserve(3);
     slipFiling["issuer"] = std::move(issuer);
-    slipFiling["slips"] = issuedSlipsJson(forms);
+    slipFiling["slips"] = json::array();
     slipFiling["transmitter"] = transmitterJson(forms);
+    return true;
+}
+}  // namespace
+
+bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QString& error)
+{
+    if (!buildDocumentFrame(forms, doc, error))
+        return false;
+    doc[kSlipsPointer] = issuedSlipsJson(forms);
+    return true;
+}
+
+bool filingDocumentText(const std::vector<CTaxData_Form*>& forms, int indent, std::string& text, QString& error)
+{
+    json frame;
+    if (!buildDocumentFrame(forms, frame, error))
+        return false;
+    IssuedSlipSource slips(forms);
+    text.clear();
+    dumpWithStreamedArray(frame, kSlipsPointer, std::ref(slips), slips.count(), indent, text);
     return true;
 }
 
@@ -147,4 +170,9 @@ std::vector<FormNetfileRecords> collectNetfileRecords(const TaxReturn& ret)
 bool buildFilingDocument(const TaxReturn& ret, json& doc, QString& error)
 {
     return buildFilingDocument(ret.formPointers(), doc, error);
+}
+
+bool filingDocumentText(const TaxReturn& ret, int indent, std::string& text, QString& error)
+{
+    return filingDocumentText(ret.formPointers(), indent, text, error);
 }

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <vector>
 
 class CTaxData_Form;
@@ -40,3 +41,8 @@ json netfileRecordsJson(const std::vector<FormNetfileRecords>& sets);
 // when the return has no trust return form to file.
 bool buildFilingDocument(const std::vector<CTaxData_Form*>& forms, json& doc, QString& error);
 bool buildFilingDocument(const TaxReturn& ret, json& doc, QString& error);
+// The same document as text, exactly `doc.dump(indent)` of the above (indent
+// -1: compact), written slip by slip: what the command line and the window
+// write, since thousands of slips never need to be held as JSON values.
+bool filingDocumentText(const std::vector<CTaxData_Form*>& forms, int indent, std::string& text, QString& error);
+bool filingDocumentText(const TaxReturn& ret, int indent, std::string& text, QString& error);

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+class JsonSink;
 class TaxData_Sch9;
 
 class TaxData_Slip_T3_Issuing : public CSlipTaxDataBase01 {
@@ -33,6 +34,8 @@ public:
     };
     void autoFillByPcnt(const Sch9Wholes& wholes);
     int fillSlipData(int slipNumber, json& slip);  // efile/t3slip_json.cpp
+    // The same members written into an open object of any JSON sink.
+    void writeSlipData(int slipNumber, JsonSink& slip) const;
 
     FLD(CStringField, box_name, 0, "", 80);  // first name, or the business or organisation name
     FLD(CIntField, box_EntityType, -1);      // 0 individual, 1 entity

@@ -4,6 +4,8 @@
 #include "host/filing_output.h"
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
+#include "slips/t3_filinginfo.h"
+#include "slips/t3slip_issuing.h"
 #include "schedules/sch9.h"
 #include "taxcalc/sch11.h"
 
@@ -55,6 +57,42 @@ TEST(FilingOutput, RecordSetsInFileOrderWithoutSkippedOrSilentForms)
     EXPECT_EQ(netfileRecordsJson(sets)[0].dump(),
               R"({"form":"T3Ret","index":0,"records":{"01":"12345","94":"-50.26","101":"10"}})");
     EXPECT_EQ(netfileRecordsJson({}).dump(), "[]");
+}
+
+// The document written slip by slip is the library's own print of the
+// document built as values, byte for byte: compact and indented, with names
+// that need escaping (quotes, backslashes, control characters, accents), both
+// kinds of recipient, other boxes, and without any slip.
+TEST(FilingOutput, DocumentTextIsTheLibrarysPrintOfTheDocument)
+{
+    TaxData_T3Ret ret;
+    ret.fld_trust_name = QStringLiteral("Fiducie \"Zoë\" \\ Tremblay");
+    TaxData_Slip_Issuing_FilingInfo info;
+    info.box_name = QStringLiteral("Tab\there");
+    TaxData_Slip_T3_Issuing person, company;
+    person.box_name = QStringLiteral("Ann\x01\n\r\b\f\x1f\x7f");
+    person.box_lastname = QStringLiteral("O'Brien-Lefèvre");
+    person.box_21.store(1234.5);
+    person.box_38.store(-0.5);
+    company.box_EntityType = TaxData_Slip_T3_Issuing::kEntity;
+    company.box_name = QStringLiteral("Numbered \"Co\"");
+    const std::vector<std::vector<CTaxData_Form*>> returns = {
+        {&ret, &person, &info, &company},
+        {&ret, &info},
+    };
+    for (const auto& forms : returns)
+        for (int indent : {-1, 0, 2, 4}) {
+            json doc;
+            std::string text;
+            QString error;
+            ASSERT_TRUE(buildFilingDocument(forms, doc, error));
+            ASSERT_TRUE(filingDocumentText(forms, indent, text, error));
+            EXPECT_EQ(text, doc.dump(indent)) << "indent " << indent << ", " << forms.size() << " forms";
+        }
+    std::string text;
+    QString error;
+    EXPECT_FALSE(filingDocumentText(std::vector<CTaxData_Form*>{&person}, 2, text, error));
+    EXPECT_EQ(error, "the return has no trust return form to file");
 }
 
 }  // namespace

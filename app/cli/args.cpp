@@ -104,4 +104,5 @@ QString helpText(const Command& command)
 }
 
 void printOut(const QString& text) { write(stdout, text); }
+void printOutBytes(const std::string& utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stdout); }
 void printErr(const QString& text) { write(stderr, text); }

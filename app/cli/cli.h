@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <map>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 enum ExitCode {
@@ -73,4 +74,6 @@ QString helpText(const Command& command);
 
 // UTF-8 text to standard output / standard error.
 void printOut(const QString& text);
+// Text already in UTF-8 (a long document need not pass through a QString).
+void printOutBytes(const std::string& utf8);
 void printErr(const QString& text);

@@ -11,11 +11,12 @@ int run(const Invocation& args)
 {
     TaxReturn ret = openReturn(args.arg(0));
     calculateReturn(ret);
-    json doc;
+    std::string text;
     QString error;
-    if (!buildFilingDocument(ret, doc, error))
+    if (!filingDocumentText(ret, 2, text, error))
         throw InputError(QStringLiteral("%1: %2").arg(args.arg(0), error));
-    printOut(QString::fromStdString(doc.dump(2)) + QLatin1Char('\n'));
+    text += '\n';
+    printOutBytes(text);
     return kExitOk;
 }
 }  // namespace

@@ -363,14 +363,15 @@ bool MainWindow::exportNetfileRecords(const QString& path)
 bool MainWindow::exportFilingDocument(const QString& path)
 {
     m_session.recalculate();
-    json doc;
+    std::string text;
     QString error;
-    if (!buildFilingDocument(m_session.taxReturn(), doc, error)) {
+    if (!filingDocumentText(m_session.taxReturn(), 2, text, error)) {
         showError(error);
         return false;
     }
     try {
-        writeFileAtomically(path, QByteArray::fromStdString(doc.dump(2) + "\n"));
+        text += '\n';
+        writeFileAtomically(path, QByteArray::fromStdString(text));
     } catch (const ReturnFileError& e) {
         showError(QString::fromStdString(e.what()));
         return false;
