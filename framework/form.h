@@ -139,6 +139,10 @@ public:
     // The worksheets the form holds (worksheet.h), in declaration order.
     const std::vector<CWSBaseData*>& worksheets() const { return m_worksheets; }
     void addWorksheet(CWSBaseData* worksheet) { m_worksheets.push_back(worksheet); }
+    // About how many bytes the form's stream additions (what Serialize stores
+    // beyond its registry: extra rows, entries) take, so that a save can size
+    // its buffer once instead of regrowing it through a large schedule.
+    virtual size_t storedAdditionsSize() const { return 0; }
 
     // Class name without the "TaxData_" prefix ("T3Ret"); "CSlipData_T4AP" keeps its name.
     QString shortClassName() const;

@@ -128,7 +128,7 @@ size_t estimatedFileSize(const TaxReturn& ret)
 {
     size_t size = kHeaderSize + kTrailerSize;
     for (const auto& form : ret.forms())
-        size += 64 + 24 * form->fields().size();
+        size += 64 + 24 * form->fields().size() + form->storedAdditionsSize();
     return size;
 }
 

@@ -267,6 +267,18 @@ int TaxData_Sch1::Serialize(unsigned int version, const CString& password, MyDat
     return 0;
 }
 
+size_t TaxData_Sch1::storedAdditionsSize() const
+{
+    if (m_moreEquityEntries.empty())
+        return 0;
+    // Each field stores its kind, its name and its value: eight bytes for an
+    // amount, the text's own for a short text.
+    size_t perEntry = 0;
+    for (int i = 0; i < Type_MoreEquityEntryStruct::kFieldCount; ++i)
+        perEntry += 2 + m_moreEquityEntries.front().field(i)->nameView().size() + 16;
+    return perEntry * m_moreEquityEntries.size();
+}
+
 int TaxData_Sch1::WriteJavaFileDeclaration(FILE* out)
 {
     CTaxDataBase01::WriteJavaFileDeclaration(out);

@@ -176,6 +176,7 @@ public:
     CTaxData_Form& operator=(const CTaxData_Form& other) override;
     bool operator!=(const CTaxData_Form& other) const override;
     int Serialize(unsigned int version, const CString& password, MyDataStream& ar) override;
+    size_t storedAdditionsSize() const override;
     int WriteJavaFileDeclaration(FILE* out) override;
     int WriteJavaFileImplementation(FILE* out) override;
     int FillTestPrintData() override;
