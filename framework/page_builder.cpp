@@ -239,8 +239,10 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
     case BoundWidgetKind::RadioGroup: w = new AnswerRadioGroup(list->labels, m_sheet); break;
     case BoundWidgetKind::ComboBox: {
         auto* combo = new CT2ComboBox(m_sheet);
-        // Wide enough for its longest entry, up to a limit.
+        // Wide enough for its longest entry, up to a limit, and never narrower:
+        // a list sharing a row with a growing text keeps its width.
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        combo->setSizePolicy(QSizePolicy::Fixed, combo->sizePolicy().verticalPolicy());
         combo->setMaximumWidth(320);
         if (list->style == ChoiceList::Countries)
             combo->fillCountries();
