@@ -239,10 +239,8 @@ QWidget* PageUi::createCellWidget(const PageCell& cell, const CTaxData_Form& for
     case BoundWidgetKind::RadioGroup: w = new AnswerRadioGroup(list->labels, m_sheet); break;
     case BoundWidgetKind::ComboBox: {
         auto* combo = new CT2ComboBox(m_sheet);
-        // Wide enough for its longest entry, up to a limit, and never narrower:
-        // a list sharing a row with a growing text keeps its width.
+        // Wide enough for its longest entry, up to a limit.
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        combo->setSizePolicy(QSizePolicy::Fixed, combo->sizePolicy().verticalPolicy());
         combo->setMaximumWidth(320);
         if (list->style == ChoiceList::Countries)
             combo->fillCountries();
@@ -370,6 +368,9 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
                     if (QWidget* w = createCellWidget(cell, form, d.formName, row.sourceLine)) {
                         const bool grows = w->maximumWidth() == QWIDGETSIZE_MAX &&
                                            w->sizePolicy().horizontalPolicy() & QSizePolicy::ExpandFlag;
+                        // A list would give its width up to a growing text and cut its entry.
+                        if (qobject_cast<QComboBox*>(w))
+                            w->setSizePolicy(QSizePolicy::Fixed, w->sizePolicy().verticalPolicy());
                         anyGrows = anyGrows || grows;
                         box->addWidget(w, grows ? 1 : 0);
                     }
