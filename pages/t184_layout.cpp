@@ -24,11 +24,11 @@ line 84008 "Other amounts" fld_84008 fld_after84008 .
 line 84010 "Amounts deducted" fld_84010 . .
 line 84011 "Other deductions" fld_84011 fld_after84011 .
 line - "Subtotal (if negative, enter 0)" . . fld_federalCCSubtotal
-line - "Net total" . . fld_federalCCNetTotal
+line - "Net total: the subtotal plus line 84005 divided by {t184RefundRate}" . . fld_federalCCNetTotal
 line 84015 "Fair market value of the issued units" . . fld_84015
 line - "Net total x line 84015" . . fld_netTotalByUnits
 line - "Line 84007 plus line 84015" . . fld_netTotalByMarket
-line - "Division" . . fld_CCSubtotal
+line - "Net total x line 84015, divided by the line above" . . fld_CCSubtotal
 line 84021 "Capital gains designated to redeeming unit holders" fld_84021 . .
 line - "Line 84021 x 2" . . fld_CCDesignatedAmt
 line 84045 "Capital gains redemptions (if negative, enter 0)" . . fld_84045
