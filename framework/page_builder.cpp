@@ -368,6 +368,9 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
                     if (QWidget* w = createCellWidget(cell, form, d.formName, row.sourceLine)) {
                         const bool grows = w->maximumWidth() == QWIDGETSIZE_MAX &&
                                            w->sizePolicy().horizontalPolicy() & QSizePolicy::ExpandFlag;
+                        // A list would give its width up to a growing text and cut its entry.
+                        if (qobject_cast<QComboBox*>(w))
+                            w->setSizePolicy(QSizePolicy::Fixed, w->sizePolicy().verticalPolicy());
                         anyGrows = anyGrows || grows;
                         box->addWidget(w, grows ? 1 : 0);
                     }

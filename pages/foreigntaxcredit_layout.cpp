@@ -31,7 +31,7 @@ line 11 "Federal foreign business income tax credit (the least of lines 4, 7 and
 line 12 "Federal foreign tax credit (add lines 3 and 11; line 24 of Schedule 11)" . . fld_FedForeignTC
 
 page TaxForm_ForeignTaxCredit_tab2 "Provincial Foreign Tax Credit"
-title "Provincial foreign tax credit"
+title "Form T3 FFT - Provincial foreign tax credit"
 columns 3
 field - "Foreign country" =fld_Country_prov
 line 1 "Non-business income tax paid to the foreign country" . . fld_ProvLine1

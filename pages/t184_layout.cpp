@@ -24,22 +24,22 @@ line 84008 "Other amounts" fld_84008 fld_after84008 .
 line 84010 "Amounts deducted" fld_84010 . .
 line 84011 "Other deductions" fld_84011 fld_after84011 .
 line - "Subtotal (if negative, enter 0)" . . fld_federalCCSubtotal
-line - "Net total" . . fld_federalCCNetTotal
+line - "Net total: the subtotal plus line 84005 divided by {t184RefundRate}" . . fld_federalCCNetTotal
 line 84015 "Fair market value of the issued units" . . fld_84015
 line - "Net total x line 84015" . . fld_netTotalByUnits
 line - "Line 84007 plus line 84015" . . fld_netTotalByMarket
-line - "Division" . . fld_CCSubtotal
+line - "Net total x line 84015, divided by the line above" . . fld_CCSubtotal
 line 84021 "Capital gains designated to redeeming unit holders" fld_84021 . .
 line - "Line 84021 x 2" . . fld_CCDesignatedAmt
-line 84045 "Capital gains redemptions" . . fld_84045
+line 84045 "Capital gains redemptions (if negative, enter 0)" . . fld_84045
 line - "Line 84045 x {t184RefundRate}" fld_84045_1 . fld_84045Rated
 line 84050 "Capital gains refund (the lesser of line 84005 and {t184RefundRate} of line 84045)" . . fld_84050
 
 page TaxForm_T184_tab2 2
-title "Provincial and territorial capital gains refund"
+title "Form T184 - Provincial and territorial capital gains refund"
 columns 3
 line 84050 "Federal capital gains refund" fld_84050_1 . .
-line - "Rate of the province or territory (%)" . fld_provRate .
+line - "Rate of the province or territory (%)" . =fld_provRate .
 line 84051 "Provincial or territorial capital gains refund" . . fld_84051
 section "Ontario capital gains refund"
 line - "Ontario taxable income" fld_ONtaxableIncome . .
@@ -70,7 +70,7 @@ line 84126 "Balance (if negative, enter 0)" . . fld_84126
 line 84115 "Ontario capital gains refund (add lines 84107, 84117 and 84126)" . . fld_84115
 
 page TaxForm_T184_tab3 3
-title "Manitoba and Alberta capital gains refunds"
+title "Form T184 - Manitoba and Alberta capital gains refunds"
 columns 3
 section "Manitoba capital gains refund"
 line - "Manitoba taxable income" fld_MBTaxableIncome . .
@@ -104,7 +104,7 @@ line 84218 "Line 16 x {t184AlbertaRefundRate}" . . fld_84218
 line 84203 "Alberta capital gains refund (the lesser of lines 84210 and 84218)" . . fld_84203
 
 page TaxForm_T184_tab4 4
-title "Total capital gains refund"
+title "Form T184 - Total capital gains refund"
 columns 1
 line 84050 "Federal capital gains refund" fld_federalCCRefund
 line 84051 "Provincial or territorial capital gains refund" fld_federalCCRefundProvs

@@ -14,7 +14,7 @@ page TaxForm_T3RCA_tab1 1
 title "T3-RCA - Identification"
 columns 2
 section "Custodian and arrangement"
-field - "Tax year" =fld_tax_year
+field - "Tax year" fld_tax_year
 field - "Is this the first return of the RCA?" fld_first_year:yesno
 field - "Is this the final return of the RCA?" fld_final_year:yesno
 field - "Language of correspondence" fld_iLang:language
@@ -72,42 +72,26 @@ field - "Is the RCA a specified arrangement?" fld_radio12:yesno
 
 page TaxForm_T3RCA_tab3 3
 title "T3-RCA - Contributions received in the year"
+# The description of each entry takes the wide label column.
 section "Contributions from employers"
-columns "Date" "Details" "Amount"
-line - "1" fld_DateEmployer_1 fld_DetailEmployer_1 fld_AmtEmployer_1
-line - "2" fld_DateEmployer_2 fld_DetailEmployer_2 fld_AmtEmployer_2
-line - "3" fld_DateEmployer_3 fld_DetailEmployer_3 fld_AmtEmployer_3
-line - "4" fld_DateEmployer_4 fld_DetailEmployer_4 fld_AmtEmployer_4
-line - "5" fld_DateEmployer_5 fld_DetailEmployer_5 fld_AmtEmployer_5
-line - "6" fld_DateEmployer_6 fld_DetailEmployer_6 fld_AmtEmployer_6
-line - "7" fld_DateEmployer_7 fld_DetailEmployer_7 fld_AmtEmployer_7
-line - "8" fld_DateEmployer_8 fld_DetailEmployer_8 fld_AmtEmployer_8
-line - "9" fld_DateEmployer_9 fld_DetailEmployer_9 fld_AmtEmployer_9
-line - "10" fld_DateEmployer_10 fld_DetailEmployer_10 fld_AmtEmployer_10
-line - "11" fld_DateEmployer_11 fld_DetailEmployer_11 fld_AmtEmployer_11
-line - "12" fld_DateEmployer_12 fld_DetailEmployer_12 fld_AmtEmployer_12
-line - "Total employer contributions" . . fld_TotalAmtEmployer
-line 6021 "Employer contributions x 2" . . fld_6021
+columns "Date" "Amount"
+repeat 12
+specify - fld_DetailEmployer_{n} fld_DateEmployer_{n} fld_AmtEmployer_{n}
+end repeat
+line - "Total employer contributions" . fld_TotalAmtEmployer
+line 6021 "Employer contributions x 2" . fld_6021
 section "Contributions from members"
-line - "1" fld_DateRCAMember_1 fld_DetailRCAMember_1 fld_AmtRCAMember_1
-line - "2" fld_DateRCAMember_2 fld_DetailRCAMember_2 fld_AmtRCAMember_2
-line - "3" fld_DateRCAMember_3 fld_DetailRCAMember_3 fld_AmtRCAMember_3
-line - "4" fld_DateRCAMember_4 fld_DetailRCAMember_4 fld_AmtRCAMember_4
-line - "5" fld_DateRCAMember_5 fld_DetailRCAMember_5 fld_AmtRCAMember_5
-line - "6" fld_DateRCAMember_6 fld_DetailRCAMember_6 fld_AmtRCAMember_6
-line - "7" fld_DateRCAMember_7 fld_DetailRCAMember_7 fld_AmtRCAMember_7
-line - "8" fld_DateRCAMember_8 fld_DetailRCAMember_8 fld_AmtRCAMember_8
-line - "9" fld_DateRCAMember_9 fld_DetailRCAMember_9 fld_AmtRCAMember_9
-line - "10" fld_DateRCAMember_10 fld_DetailRCAMember_10 fld_AmtRCAMember_10
-line - "11" fld_DateRCAMember_11 fld_DetailRCAMember_11 fld_AmtRCAMember_11
-line - "12" fld_DateRCAMember_12 fld_DetailRCAMember_12 fld_AmtRCAMember_12
-line 6031 "Total member contributions" . . fld_6031
+repeat 12
+specify - fld_DetailRCAMember_{n} fld_DateRCAMember_{n} fld_AmtRCAMember_{n}
+end repeat
+line 6031 "Total member contributions" . fld_6031
 section "Transfers from other RCA trusts"
-columns "Date" "Name of the RCA trust" "Amount"
-line - "1" fld_DateRCATRust_1 fld_NameRCATRust_1 fld_AmtRCATRust_1
-line - "2" fld_DateRCATRust_2 fld_NameRCATRust_2 fld_AmtRCATRust_2
-line - "Total transfers" . . fld_RCATrustSubtotal
-line 6041 "Transfers x 2" . . fld_6041
+note "Name of the RCA trust, date and amount of each transfer"
+repeat 2
+specify - fld_NameRCATRust_{n} fld_DateRCATRust_{n} fld_AmtRCATRust_{n}
+end repeat
+line - "Total transfers" . fld_RCATrustSubtotal
+line 6041 "Transfers x 2" . fld_6041
 
 page TaxForm_T3RCA_tab4 4
 title "T3-RCA - Refundable tax"

@@ -46,6 +46,7 @@ int TaxData_T3RCA::Calculate(TaxData_T2000* /*t2000*/)
     fld_refundableTax = kHalf * fld_fromLine24;
     fld_624 = fld_fromLine18 - fld_refundableTax;
 
+    fld_from624 = fld_624.value();  // the election part starts from line 624
     const bool elected = fld_OptionABC == 1;
     fld_627 = elected ? fld_624.value() : 0.0;
     fld_after627 = elected ? fld_624 * kHalf : 0.0;

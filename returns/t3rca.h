@@ -122,7 +122,7 @@ public:
     FLD(CFloatField, fld_refundableTax, Computed);  // half of line 622
     FLD(CFloatField, fld_624, Line("624", C), Computed);  // refundable tax account at the end of the year
     FLD(CIntField, fld_OptionABC, -1, 0x10000);  // 1: the election under subsection 207.5(2)
-    FLD(CFloatField, fld_from624);
+    FLD(CFloatField, fld_from624, Computed);  // line 624 again
     FLD(CFloatField, fld_627, Line("627", C), Computed);
     FLD(CFloatField, fld_after627, Computed);
     FLD(CFloatField, fld_629, Line("629", C), Computed);

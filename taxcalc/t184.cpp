@@ -43,7 +43,9 @@ int TaxData_T184::CalculateFed()
     fld_CCSubtotal = div(fld_netTotalByUnits, fld_netTotalByMarket, 0.0);
 
     fld_CCDesignatedAmt = 2.0 * fld_84021;
-    fld_84045 = fld_CCSubtotal - fld_CCDesignatedAmt;
+    // Redemptions below the designated gains leave nothing to refund: line 84045
+    // is never negative, so neither are the refunds rated on it.
+    fld_84045 = std::max(0.0, fld_CCSubtotal - fld_CCDesignatedAmt);
     fld_84045_1 = fld_84045;
     fld_84045Rated = fld_84045 * kT184RefundRate;
     fld_84050 = std::min<double>(fld_84005, fld_84045Rated);  // capital gains refund

@@ -45,7 +45,7 @@ public:
     FLD(CFloatField, fld_CCSubtotal, Computed);
     FLD(CFloatField, fld_84021, Record(C));
     FLD(CFloatField, fld_CCDesignatedAmt, Computed);  // 2 x 84021
-    FLD(CFloatField, fld_84045, Computed);            // capital gains redemptions
+    FLD(CFloatField, fld_84045, Computed);            // capital gains redemptions, at least 0
     FLD(CFloatField, fld_84045_1, Computed);
     FLD(CFloatField, fld_84045Rated, Computed);       // 84045 x 16.5 %
     FLD(CFloatField, fld_84050, Computed);            // capital gains refund

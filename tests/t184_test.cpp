@@ -48,6 +48,12 @@ TEST(T184, FederalRefundIsTheLesserOfTaxOnHandAndRatedRedemptions)
     EXPECT_NEAR(t.fld_84045, 5000.0, 1e-8);
     EXPECT_NEAR(t.fld_84050, 825.0, 1e-8);
 
+    for (int jurisdiction : {PROV_ON, PROV_MB}) {  // designated gains above the redemptions: no refund
+        enter(t, jurisdiction, 30000.0);
+        EXPECT_EQ(t.fld_84045, 0.0);
+        EXPECT_EQ(t.fld_totalCCRefund, 0.0);
+    }
+
     t.fld_84007 = 0.0;
     t.fld_84015 = 0.0;
     t.fld_84021 = 0.0;

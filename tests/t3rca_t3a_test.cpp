@@ -62,6 +62,7 @@ TEST(T3RCA, LinesUnderEachElectionAnswer)
         EXPECT_DOUBLE_EQ(r.fld_617.value(), 2750.25);
         EXPECT_DOUBLE_EQ(r.fld_622.value(), 210.00);
         EXPECT_DOUBLE_EQ(r.fld_624.value(), 2645.25);
+        EXPECT_DOUBLE_EQ(r.fld_from624.value(), 2645.25);
         EXPECT_DOUBLE_EQ(r.fld_debt_1.value(), 150.00);  // the market value when larger
         EXPECT_DOUBLE_EQ(r.fld_debt_3.value(), 300.00);  // the principal when larger
         EXPECT_DOUBLE_EQ(r.fld_634.value(), 650.00);

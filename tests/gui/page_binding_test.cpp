@@ -311,6 +311,14 @@ private slots:
         QCOMPARE(prov->currentText(), QStringLiteral("Saskatchewan"));
     }
 
+    void listsKeepTheWidthOfTheirLongestEntryOnANarrowPage()
+    {
+        page->resize(480, 700);
+        QCoreApplication::processEvents();
+        auto* prov = w<CT2ComboBox>("fld_prov");
+        QVERIFY(prov->width() > prov->fontMetrics().horizontalAdvance(QStringLiteral("Newfoundland and Labrador")));
+    }
+
     void checkBoxDateAndMomentReachTheirFields()
     {
         w<StyledCheckBox>("fld_flag")->click();
