@@ -364,16 +364,23 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
                 auto* box = new QHBoxLayout;
                 box->setSpacing(8);
                 bool anyGrows = false;
+                bool multiLine = false;
                 for (const PageCell& cell : row.cells)
                     if (QWidget* w = createCellWidget(cell, form, d.formName, row.sourceLine)) {
                         const bool grows = w->maximumWidth() == QWIDGETSIZE_MAX &&
                                            w->sizePolicy().horizontalPolicy() & QSizePolicy::ExpandFlag;
                         anyGrows = anyGrows || grows;
+                        multiLine = multiLine || qobject_cast<MultiLineEdit*>(w);
                         box->addWidget(w, grows ? 1 : 0);
                     }
                 if (!anyGrows)
                     box->addStretch(1);
-                grid->addLayout(box, r, kFirstValueColumn, 1, widest);
+                // A multi-line text (a note, a document's content) is read as a
+                // paragraph: it takes the page's width under its label.
+                if (multiLine)
+                    grid->addLayout(box, ++r, kLabelColumn, 1, span);
+                else
+                    grid->addLayout(box, r, kFirstValueColumn, 1, widest);
             }
             ++r;
             break;
