@@ -364,6 +364,7 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
                 auto* box = new QHBoxLayout;
                 box->setSpacing(8);
                 bool anyGrows = false;
+                bool multiLine = false;
                 for (const PageCell& cell : row.cells)
                     if (QWidget* w = createCellWidget(cell, form, d.formName, row.sourceLine)) {
                         const bool grows = w->maximumWidth() == QWIDGETSIZE_MAX &&
@@ -372,11 +373,17 @@ void PageUi::setupUi(QWidget* page, const PageDescription& d, const CTaxData_For
                         if (qobject_cast<QComboBox*>(w))
                             w->setSizePolicy(QSizePolicy::Fixed, w->sizePolicy().verticalPolicy());
                         anyGrows = anyGrows || grows;
+                        multiLine = multiLine || qobject_cast<MultiLineEdit*>(w);
                         box->addWidget(w, grows ? 1 : 0);
                     }
                 if (!anyGrows)
                     box->addStretch(1);
-                grid->addLayout(box, r, kFirstValueColumn, 1, widest);
+                // A multi-line text (a note, a document's content) is read as a
+                // paragraph: it takes the page's width under its label.
+                if (multiLine)
+                    grid->addLayout(box, ++r, kLabelColumn, 1, span);
+                else
+                    grid->addLayout(box, r, kFirstValueColumn, 1, widest);
             }
             ++r;
             break;

@@ -41,8 +41,8 @@ line - "Box 42 - Amount resulting in cost base adjustment" box_42
 line - "Box 49 - Actual amount of eligible dividends" box_49
 line - "Box 50 - Taxable amount of eligible dividends" =box_50
 line - "Box 51 - Dividend tax credit for eligible dividends" =box_51
-line - "Box 52 - Capital gains on dispositions of eligible small business corporation shares" box_52
-line - "Box 53 - Capital gains on dispositions of qualified farm or fishing property" =box_53
-line - "Box 58 - Insurance segregated fund capital losses: part not previously deducted" box_58
-line - "Box 59 - Insurance segregated fund capital losses: remaining part" =box_59
+line - "Box 52 - Capital gains: Period 1 (before June 25, 2024)" box_52
+line - "Box 53 - Capital gains: Period 2 (after June 24, 2024)" =box_53
+line - "Box 58 - Insurance segregated fund capital losses: Period 1" box_58
+line - "Box 59 - Insurance segregated fund capital losses: Period 2" =box_59
 )PAGES");

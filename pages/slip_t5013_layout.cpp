@@ -17,36 +17,42 @@ field - "Partnership's address" box_Address
 field - "Foreign partnership" box_m_isForeignSlip
 line 18 "Recipient type (not used)" box_18_notused
 line - "Trust's ownership share (%)" box_percent
-line 30 "Box 30" box_30
-line 43 "Box 43" box_43
-line 101 "Box 101" box_101
-line 103 "Box 103" box_103
-line 104 "Box 104" box_104
-line 107 "Box 107" box_107
-line 108 "Box 108" box_108
-line 109 "Box 109" box_109
-line 113 "Box 113" box_113
-line 114 "Box 114" box_114
-line 116 "Box 116" box_116
-line 118 "Box 118" box_118
+section "Limited partner's net income (loss)"
+line 101 "Limited partner's farming income (loss)" box_101
+line 103 "Limited partner's fishing income (loss)" box_103
+line 104 "Limited partner's business income (loss)" box_104
+line 107 "Limited partner's rental income (loss)" box_107
+line 108 "Limited partner's loss available for carryforward" box_108
+line 109 "Previous loss carryforward eligible in the current year" box_109
+line 113 "Return of capital" box_113
+section "Canadian and foreign net business income (loss)"
+line 114 "Other income" box_114
+line 116 "Business income (loss)" box_116
+line 118 "Gross business income" box_118
+section "Canadian and foreign investments and carrying charges"
 line 128 "Interest from Canadian sources" box_128
-line 129 "Box 129" box_129
-line 130 "Box 130" box_130
-line 131 "Box 131" box_131
-line 132 "Box 132" box_132
-line 133 "Box 133" box_133
-line 134 "Box 134" box_134
-line 135 "Box 135" box_135
-line 137 "Box 137" box_137
-line 145 "Box 145" box_145
-line 146 "Box 146" box_146
+line 129 "Actual amount of dividends other than eligible dividends" box_129
+line 130 "Taxable amount of dividends other than eligible dividends" box_130
+line 131 "Dividend tax credit for dividends other than eligible dividends" box_131
+line 132 "Actual amount of eligible dividends" box_132
+line 133 "Taxable amount of eligible dividends" box_133
+line 134 "Dividend tax credit for eligible dividends" box_134
+line 135 "Foreign dividend and interest income" box_135
+line 137 "Business investment loss" box_137
+line 145 "Dividend rental arrangement compensation payments" box_145
+line 146 "Other investment income" box_146
+line 210 "Total carrying charges" box_210
+section "Capital gains (losses)"
+line 30 "Total capital gains (losses)" box_30
 line 151 "Capital gains (losses)" box_151
+line 166 "Capital gains reserve" box_166
+section "Income tax and foreign tax"
+line 168 "Income tax deducted" box_168
+line 171 "Foreign tax paid on non-business income" box_171
+line 172 "Foreign tax paid on business income" box_172
+section "Other boxes of the slip"
+line 43 "Box 43" box_43
 line 162 "Box 162" box_162
 line 164 "Box 164" box_164
-line 166 "Box 166" box_166
-line 168 "Box 168" box_168
-line 171 "Box 171" box_171
-line 172 "Box 172" box_172
-line 210 "Box 210" box_210
 line 236 "Box 236" box_236
 )PAGES");

@@ -9,7 +9,7 @@ page TaxForm_T2043_tab1 1
 title "Part 3 - Eligible farming expenses and credit"
 columns 2
 line 67061 "Total eligible farming expenses (line 6 of Chart A)" . =fld_67061
-field 67062 "The trust has farming businesses in more than one of these provinces" fld_b67062
+field 67062 "The trust has farming businesses in more than one of these provinces" =fld_b67062
 columns "Eligible farming expenses" "Credit"
 line 67063 "Ontario" fld_67063 fld_67063Credit
 line 67064 "Manitoba" fld_67064 fld_67064Credit

@@ -21,14 +21,14 @@ public:
     FLD(CBoolField, fld_b67062, Record(67062, F));  // several farming businesses in several provinces
     FLD(CFloatField, fld_67061, Record(W));          // total eligible farming expenses (Chart A line 6)
     FLD(CFloatField, fld_67063, Record(W));          // eligible expenses: Ontario
-    FLD(CFloatField, fld_67063Credit);
+    FLD(CFloatField, fld_67063Credit, Computed);
     FLD(CFloatField, fld_67064, Record(W));          // Manitoba
-    FLD(CFloatField, fld_67064Credit);
+    FLD(CFloatField, fld_67064Credit, Computed);
     FLD(CFloatField, fld_67065, Record(W));          // Saskatchewan
-    FLD(CFloatField, fld_67065Credit);
+    FLD(CFloatField, fld_67065Credit, Computed);
     FLD(CFloatField, fld_67066, Record(W));          // Alberta
-    FLD(CFloatField, fld_67066Credit);
-    FLD(CFloatField, fld_TotalFarmCredit);
+    FLD(CFloatField, fld_67066Credit, Computed);
+    FLD(CFloatField, fld_TotalFarmCredit, Computed);
     FLD(CFloatField, fld_67067);  // Chart B line 1 (gross farming revenue in the province): ON, MB, SK, AB
     FLD(CFloatField, fld_67068);
     FLD(CFloatField, fld_67069);
@@ -41,21 +41,21 @@ public:
     FLD(CFloatField, fld_67076);  // sum of Chart B line 5
 
     // Part 4
-    FLD(CFloatField, fld_part4_4A);
-    FLD(CFloatField, fld_part4_4B);
-    FLD(CFloatField, fld_part4_4C);
-    FLD(CFloatField, fld_part4_4D);
-    FLD(CFloatField, fld_part4_4E);
+    FLD(CFloatField, fld_part4_4A, Computed);
+    FLD(CFloatField, fld_part4_4B, Computed);
+    FLD(CFloatField, fld_part4_4C, Computed);
+    FLD(CFloatField, fld_part4_4D, Computed);
+    FLD(CFloatField, fld_part4_4E, Computed);
 
     // Part 5
-    FLD(CFloatField, fld_part5_5A);
-    FLD(CFloatField, fld_part5_5B);
+    FLD(CFloatField, fld_part5_5A, Computed);
+    FLD(CFloatField, fld_part5_5B, Computed);
     FLD(CFloatField, fld_67079);  // allocated from partnerships (T5013 box 237): ON, MB, SK, AB
     FLD(CFloatField, fld_67080);
     FLD(CFloatField, fld_67081);
     FLD(CFloatField, fld_67082);
-    FLD(CFloatField, fld_part5_5C);
-    FLD(CFloatField, fld_part5_5D);  // the credit: to line 920 of the return
+    FLD(CFloatField, fld_part5_5C, Computed);
+    FLD(CFloatField, fld_part5_5D, Computed);  // the credit: to line 920 of the return
 
     // Chart A
     FLD(CFloatField, fld_ChartA_line1);

@@ -14,7 +14,7 @@ public:
 
     FLD(CFloatField, fld_18, 0.0, 18);  // gross income
     FLD(CFloatField, fld_22, 0.0, 22);  // income tax deducted
-    FLD(CFloatField, fld_26, 0.0, 26);  // days in Canada
+    FLD(CFloatField, fld_26, Decimals(0), 0.0, 26);  // days in Canada
     FLD(CStringField, fld_personName, 0, "", 80);
     FLD(CStringField, fld_country, 0, "", 80);
     FLD(CStringField, fld_address, 0, "", 80);

@@ -14,6 +14,7 @@
 #include "returns/t3ret.h"
 #include "returns/t3s.h"
 #include "schedules/sch9.h"
+#include "schedules/t2038new.h"
 #include "taxcalc/business_regulation_types.h"
 #include "taxcalc/sch11.h"
 #include "taxcalc/sch5.h"
@@ -162,6 +163,30 @@ TEST(CopyRules, ScheduleFiveAllocationColumnsAreTheUsersOnlyForPipelineOperators
         const std::vector<EngineFilledField> fields = engineFilledFields(e.ret, *sch5);
         for (const char* name : {"fld_ON_colC", "fld_ON_colE", "fld_ON_colF", "fld_OutCAN_colF"})
             EXPECT_EQ(filled(fields, name) != nullptr, allocated) << name;
+    }
+}
+
+// Form T2038(IND) fills its claim (line 27) and the amount used for the
+// refund itself, unless the user enters them: then they stay editable.
+TEST(CopyRules, InvestmentTaxCreditClaimAndRefundAreTheFormsUnlessEnteredByHand)
+{
+    const struct {
+        bool claimByHand, refundByHand;
+    } cases[] = {{false, true}, {true, false}};
+    for (const auto& c : cases) {
+        EstateReturn e;
+        auto* t2038 = static_cast<TaxData_T2038New*>(e.ret.add(std::make_unique<TaxData_T2038New>()));
+        t2038->fld_ITC_claim_overwrite = c.claimByHand;
+        t2038->fld_overwrite_refund = c.refundByHand;
+        calculateReturn(e.ret);
+        SCOPED_TRACE(c.claimByHand);
+        const std::vector<EngineFilledField> fields = engineFilledFields(e.ret, *t2038);
+        const EngineFilledField* claim = filled(fields, "fld_ITC_claim");
+        ASSERT_EQ(claim != nullptr, !c.claimByHand);
+        EXPECT_EQ(filled(fields, "fld_ITCRefundUsingAmount") != nullptr, !c.refundByHand);
+        if (claim) {
+            EXPECT_EQ(claim->comesFrom, QStringLiteral("Form T2038(IND) Part D: line F or line I, whichever is less"));
+        }
     }
 }
 

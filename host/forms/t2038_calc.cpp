@@ -57,6 +57,10 @@ FormCalculation t2038Calculation()
             computedField<S11, T2038, &federalTaxAfterForeignCredit>({6, 10}, "fld_F40600",
                                                                      "Schedule 11 line 23 minus line 24"),
             copyField<S11, T2038>({6, 10}, "fld_11190", "fld_F41000", "Schedule 11 line 26"),
+            filledByOperation<T2038, T2038>({6, 10}, "fld_ITC_claim", "Form T2038(IND) Part D: line F or line I, whichever is less")
+                .unless("fld_ITC_claim_overwrite"),
+            filledByOperation<T2038, T2038>({6, 10}, "fld_ITCRefundUsingAmount", "Form T2038(IND) Part E line 17")
+                .unless("fld_overwrite_refund"),
             copyField<T2038, S11>({6, 11}, "fld_ITC_claim", "fld_11200", "Form T2038(IND) line 27 claim"),
             copyField<T2038, T3>({8, 1}, "fld_ITC_refund", "fld_ref_inv_credit", "Form T2038(IND) refund"),
         },

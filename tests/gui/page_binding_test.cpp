@@ -357,6 +357,26 @@ private slots:
         QCOMPARE(spy[0][3].toString(), QStringLiteral("abc"));
     }
 
+    // A multi-line text sits under its label, as wide as the page; a one-line
+    // text stays beside its label in the value columns.
+    void multiLineTextSpansThePageUnderItsLabel()
+    {
+        QWidget* sheet = page->ui()->sheet();
+        const auto rect = [sheet](QWidget* widget) { return QRect(widget->mapTo(sheet, QPoint()), widget->size()); };
+        const QRect note = rect(w<MultiLineEdit>("fld_note"));
+        const QRect name = rect(w<StringLineEdit>("fld_name"));
+        QLabel* noteLabel = nullptr;
+        for (QLabel* label : sheet->findChildren<QLabel*>())
+            if (label->text() == QLatin1String("Note"))
+                noteLabel = label;
+        QVERIFY(noteLabel);
+        const QRect label = rect(noteLabel);
+        QCOMPARE(note.left(), label.left());
+        QVERIFY(note.top() > label.bottom());
+        QVERIFY(note.right() >= name.right() - 1);
+        QVERIFY(name.left() > label.right());
+    }
+
     void redisplayReportsNothing()
     {
         QSignalSpy spy(page, &BaseTaxPage::fieldEdited);
