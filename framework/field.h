@@ -170,6 +170,8 @@ public:
                 unsigned attrWord);
     // A computed total: the long form (0, 0.0, 0, 1, 0, 0, 0x10000).
     explicit CFloatField(ComputedTotal) : CFloatField(0, 0.0, 0, 1, 0, 0, FIELD_ATTR_DEFAULT) {}
+    // A computed ratio or rate shown with its own number of decimals.
+    CFloatField(ComputedTotal, ShownDecimals shown) : CFloatField(0, 0.0, 0, 1, shown.count, 0, FIELD_ATTR_DEFAULT) {}
     // An entry shown with its own number of decimals.
     explicit CFloatField(ShownDecimals shown, double def = 0.0, int lineNum = 0) : CFloatField(def, lineNum)
     {

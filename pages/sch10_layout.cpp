@@ -6,7 +6,7 @@ static const PageDescriptionSource kSch10Pages("Sch10", R"PAGES(
 form Sch10
 
 page TaxForm_Sch10_tab1 1
-title "Part A - Part XII.2 tax payable and refundable credit"
+title "Schedule 10 - Part A - Part XII.2 tax payable and refundable credit"
 columns 3
 line 1 "Income from businesses carried on in Canada" . fld_10010 .
 line 2 "Income from real or immovable property in Canada" . fld_10020 .
@@ -26,7 +26,7 @@ line 13 "Part XII.2 tax on the income of designated beneficiaries (income alloca
 line 14 "Refundable Part XII.2 tax credit (line 12 minus line 13)" . . fld_Credit
 
 page TaxForm_Sch10_tab2 2
-title "Part B - Part XIII non-resident withholding tax"
+title "Schedule 10 - Part B - Part XIII non-resident withholding tax"
 columns 3
 field - "Payer's non-resident remittance number" fld_10200
 line 15 "Amounts paid or credited to non-resident beneficiaries" . fld_b4_10210 .
@@ -66,16 +66,16 @@ line - "Gains of all beneficiaries" fld_TCPGainsAll . .
 line - "Balance at the end of the year" . . fld_TCPGainsBalance
 
 page TaxForm_Sch10_tab3 3
-title "Part C - Part II.2 tax on repurchases of equity"
-columns 3
-line 48 "Fair market value of equity redeemed, acquired or cancelled in the year" . . fld_10300
-line A "Fair market value of equity issued in the year" fld_10310_A . .
-line B "Equity issued in exchange" fld_10310_B . .
-line 49 "Line A minus line B (if negative, enter 0)" . . fld_10310
-line 50 "Add lines 48 and 49" . . fld_after_10310
-line C "Equity redeemed in the ordinary course" fld_10320_C . .
-line D "Other excluded equity" fld_10320_D . .
-line 51 "Add lines C and D" . . fld_10320
-line 52 "Line 50 minus line 51 (if negative, enter 0)" . . fld_after_10320
-line 53 "Part II.2 tax: line 52 x {partII2TaxRate}" . . fld_Part2_2Tax
+title "Schedule 10 - Part C - Part II.2 tax on repurchases of equity"
+columns 2
+line 48 "Fair market value of equity redeemed, acquired or cancelled in the year" . fld_10300
+line A "Fair market value of equity issued in the year" fld_10310_A .
+line B "Equity issued in exchange" fld_10310_B .
+line 49 "Line A minus line B (if negative, enter 0)" . fld_10310
+line 50 "Add lines 48 and 49" . fld_after_10310
+line C "Equity redeemed in the ordinary course" fld_10320_C .
+line D "Other excluded equity" fld_10320_D .
+line 51 "Add lines C and D" . fld_10320
+line 52 "Line 50 minus line 51 (if negative, enter 0)" . fld_after_10320
+line 53 "Part II.2 tax: line 52 x {partII2TaxRate}" . fld_Part2_2Tax
 )PAGES");

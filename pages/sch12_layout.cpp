@@ -130,7 +130,7 @@ line 103 "Additional 2016 taxes not applied" . . fld_12760
 line 104 "Minimum tax carryover available for future years (line 102 minus line 103)" . . fld_12690
 
 page TaxForm_Sch12_tab5 "Provincial AMT"
-title "Chart 3 - Provincial and territorial minimum tax"
+title "Schedule 12 - Chart 3 - Provincial and territorial minimum tax"
 columns "Line 60" "Line 75" "Base" "Amount"
 line - "Newfoundland and Labrador (line 89 x {minTaxProvincialRate5})" . . fld_nl_line66 fld_nl_amt
 line - "Nova Scotia (line 89 x {minTaxProvincialRate6})" . . fld_ns_line66 fld_ns_amt

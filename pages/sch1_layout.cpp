@@ -87,10 +87,13 @@ std::string sectionLines(const SectionLayout& s, bool period2, const std::string
     text += afterRows;
     const int base = period2 ? s.totalsBase - 700 : s.totalsBase;
     std::string share = "fld_ws_" + S + (period2 ? "_percent" : "_percent_prd1");
-    text += "line - \"Your share (%)\" " + share + "\n";
-    text += "line - " + quoted("Total: lines " + std::to_string(base + 1) + " and " + std::to_string(base + 2));
+    // Both lines start at the first of the trust's share columns, whatever the
+    // section's leading columns: the percentage heads the columns it scales.
+    std::string toShares;
     for (size_t i = 0; i < cols.size() + 4; ++i)
-        text += " .";
+        toShares += " .";
+    text += "line - \"Your share (%)\"" + toShares + " " + share + "\n";
+    text += "line - " + quoted("Total: lines " + std::to_string(base + 1) + " and " + std::to_string(base + 2)) + toShares;
     text += " =fld_" + std::to_string(base + 1) + " . . =fld_" + std::to_string(base + 2) + "\n";
     return text;
 }

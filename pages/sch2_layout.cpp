@@ -6,7 +6,7 @@ static const PageDescriptionSource kSch2Pages("Sch2", R"PAGES(
 form Sch2
 
 page TaxForm_Sch2_tab1 1
-title "Reserves on Dispositions of Capital Property"
+title "Schedule 2 - Reserves on Dispositions of Capital Property"
 section "Period 1 - before June 25, 2024"
 columns "1) Previous year reserve" "2) Current year reserve" "3) Col 1 - Col 2"
 line 1 "Qualified farm or fishing property" fld_2251 fld_2252 fld_qualifiedFarmFishing1

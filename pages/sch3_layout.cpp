@@ -35,14 +35,14 @@ line 23 "Cumulative gains limit: line 15 minus line 22 (if negative, enter 0)" .
 section "Part 3 - Eligible taxable capital gains"
 line 24 "Annual gains limit from line 12" . . =fld_part3FromLine12
 line 25 "Cumulative gains limit from line 23" . . =fld_part3FromLine23
-line 26 "Line 28 of last year's Schedule 3" fld_3321 . .
-line 27 "Line 930 of last year's Schedule 9" fld_3322 . .
+line 26 "Line 28 of last year's Schedule 3" . fld_3321 .
+line 27 "Line 930 of last year's Schedule 9" . fld_3322 .
 line 28 "Line 26 plus line 27" . . =fld_part3TCCSubtotal
 line 29 "Line 25 minus line 28 (if negative, enter 0)" . . =fld_part3Subtotal
 line 30 "Eligible taxable capital gains: whichever is less, line 24 or line 29" . . =fld_3340
 
 page TaxForm_Sch3_tab2 2
-title "Calculation for line 17"
+title "Schedule 3 - Calculation for line 17"
 note "Complete this chart if the trust had reserves brought into income in 1985 to 1991 and net capital losses of those years."
 columns "1) Net capital losses of other years deducted" "2) Reserve brought into income before 1985" "3) Rate" "4) Column 2 x column 3" "5) Lesser of column 1 and column 4"
 line - "1985" fld_1985NetLossOtherYears fld_1985ReservePre1985 "1/2" =fld_1985TaxableReserve =fld_1985AdjLoss

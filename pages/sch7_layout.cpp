@@ -6,7 +6,7 @@ static const PageDescriptionSource kSch7Pages("Sch7", R"PAGES(
 form Sch7
 
 page TaxForm_Sch7_tab1 1
-title "Pension Income Allocations and Designations"
+title "Schedule 7 - Pension Income Allocations and Designations"
 columns "A: Lump-sum pension income" "B: Other pension income" "C: Qualifying pension income" "D: Qualifies for an eligible annuity for a minor"
 line 1a "RPP lump-sum amount (box 018 of T4A slips) designated to the beneficiary spouse or common-law partner" fld_colA_1a . . .
 line 1b "Designated to a minor child or grandchild of the deceased" . fld_colB_1b . fld_colD_1b

@@ -134,7 +134,7 @@ public:
     FLD(CFloatField, fld_line62, Computed);                 // line 85
     FLD(CFloatField, fld_line63, Computed);                 // line 86
     FLD(CFloatField, fld_line64A, Computed);                // line 87A
-    FLD(CFloatField, fld_line64B, Computed);                // line 87B
+    FLD(CFloatField, fld_line64B, Computed, Decimals(4));   // line 87B: a ratio
     FLD(CFloatField, fld_line64, Computed);                 // line 87
     FLD(CFloatField, fld_line65, Computed);                 // line 88
     FLD(CFloatField, fld_12670, Record(C), 0, 0.0, 12670, 1, 0, 0, 0x10000);  // line 89

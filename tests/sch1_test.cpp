@@ -1,12 +1,16 @@
 // Schedule 1: the share arithmetic of each section by period, Part 3 down to
-// line 1220, and the extra share entries (resizing, stream, JSON return file).
+// line 1220, the extra share entries (resizing, stream, JSON return file) and
+// where the pages put each section's share percentage.
 #include "framework/datastream.h"
+#include "framework/page_description.h"
 #include "host/calc_engine.h"
 #include "host/return_json.h"
 #include "returns/t3ret.h"
 #include "schedules/sch1.h"
 #include "schedules/sch2.h"
 #include "schedules/t1055.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -200,4 +204,29 @@ TEST(Sch1Engine, TaxableGainsReachLineZeroOneOrFormT1055)
     calculateReturn(ret);
     EXPECT_NEAR(t1055->fld_taxableCC, 1250.0, 1e-9);
     EXPECT_NEAR(t3->fld_taxable_capgain, 1050.0, 1e-9);
+}
+
+// Every section's percentage and totals start under its first share column,
+// wherever that column falls after the section's own leading columns.
+TEST(Sch1Pages, SharePercentageHeadsTheShareColumnsOfEverySection)
+{
+    const FormPageDescriptions* pages = PageDescriptionRegistry::instance().form(QStringLiteral("Sch1"));
+    ASSERT_NE(pages, nullptr);
+    int percentages = 0;
+    for (const PageDescription& page : pages->pages) {
+        int shareColumn = -1;
+        for (const PageRow& row : page.rows) {
+            if (row.kind == PageRow::Columns)
+                shareColumn = int(row.headers.indexOf(QStringLiteral("Your share: proceeds")));
+            const bool percentage = row.text == QLatin1String("Your share (%)");
+            if (row.kind != PageRow::Line || !(percentage || row.text.startsWith(QLatin1String("Total: lines"))))
+                continue;
+            ASSERT_GE(shareColumn, 0) << row.sourceLine;
+            auto first = std::find_if(row.cells.begin(), row.cells.end(),
+                                      [](const PageCell& c) { return c.kind == PageCell::Field; });
+            EXPECT_EQ(int(first - row.cells.begin()), shareColumn) << row.text.toStdString() << " " << row.sourceLine;
+            percentages += percentage;
+        }
+    }
+    EXPECT_EQ(percentages, 16);  // eight sections in each period
 }
