@@ -6,7 +6,34 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
 }
+
+// `text` with its parts "#1", "#2"... numbered from `firstPart`.
+std::string numberParts(std::string text, int firstPart, int parts)
+{
+    for (int k = 1; k <= parts; ++k)
+        replaceAll(text, "#" + std::to_string(k), std::to_string(firstPart + k - 1));
+    return text;
+}
 }  // namespace
+
+std::string claimTotalsDescription()
+{
+    return "columns 1\n"
+           "line - \"Business-use-of-home part of the CCA\" fld_cca_usehome\n"
+           "line - \"Total CCA claim for the year\" =fld_a_cca\n";
+}
+
+std::string netIncomeLinesDescription(int firstPart)
+{
+    return numberParts(R"PAGES(line 9974 "GST/HST rebate for partners received in the year" fld_9974
+line - "Total" =fld_after_9974
+line 9943 "Other amounts deductible from your share of net partnership income (loss) (Part #1)" =fld_9943
+line - "Net income (loss) after adjustments" =fld_b4_9945
+line 9945 "Business-use-of-home expenses (Part #2)" =fld_9945
+line 9946 "Your net income (loss)" =fld_9946
+)PAGES",
+                       firstPart, 2);
+}
 
 std::string assetAreasDescription(const char* const (&prefixes)[4], const char* part)
 {
@@ -86,15 +113,12 @@ line - "15" fld_a_AdditionAIIP_15 =fld_a_DispReduceAIIP_15 fld_a_AdjAIIP_15 =fld
 line - "16" fld_a_AdditionAIIP_16 =fld_a_DispReduceAIIP_16 fld_a_AdjAIIP_16 =fld_a_AdjHalfY_16 =fld_a_BaseAmt_16 fld_ws_rate_overwrite_16 fld_a_Rate_16 fld_ws_claim_overwrite_16 fld_a_Claim_16 =fld_a_End_16
 line - "17" fld_a_AdditionAIIP_17 =fld_a_DispReduceAIIP_17 fld_a_AdjAIIP_17 =fld_a_AdjHalfY_17 =fld_a_BaseAmt_17 fld_ws_rate_overwrite_17 fld_a_Rate_17 fld_ws_claim_overwrite_17 fld_a_Claim_17 =fld_a_End_17
 line - "18" fld_a_AdditionAIIP_18 =fld_a_DispReduceAIIP_18 fld_a_AdjAIIP_18 =fld_a_AdjHalfY_18 =fld_a_BaseAmt_18 fld_ws_rate_overwrite_18 fld_a_Rate_18 fld_ws_claim_overwrite_18 fld_a_Claim_18 =fld_a_End_18
-columns 1
-line - "Business-use-of-home part of the CCA" fld_cca_usehome
-line - "Total CCA claim for the year" =fld_a_cca
-)PAGES";
+)PAGES" + claimTotalsDescription();
 }
 
 std::string partnerAndHomeDescription(int firstPart)
 {
-    std::string text = R"PAGES(
+    return numberParts(R"PAGES(
 title "Part #1 - Other amounts deductible from your share of net partnership income (loss)"
 columns 1
 specify - fld_deduct_partnership_spec_1 fld_deduct_partnership_1
@@ -130,12 +154,11 @@ line - "Partner 1" fld_coowner_name_1 fld_coowner_lastname_1 fld_coowner_addr_1 
 line - "Partner 2" fld_coowner_name_2 fld_coowner_lastname_2 fld_coowner_addr_2 fld_coowner_iprov_2:province fld_coowner_postcode_2 =fld_coowner_netincome_2 fld_coowner_percent_2
 line - "Partner 3" fld_coowner_name_3 fld_coowner_lastname_3 fld_coowner_addr_3 fld_coowner_iprov_3:province fld_coowner_postcode_3 =fld_coowner_netincome_3 fld_coowner_percent_3
 line - "Partner 4" fld_coowner_name_4 fld_coowner_lastname_4 fld_coowner_addr_4 fld_coowner_iprov_4:province fld_coowner_postcode_4 =fld_coowner_netincome_4 fld_coowner_percent_4
+title "Details of equity"
 columns 1
-line 9931 "Line 9931" fld_9931
-line 9932 "Line 9932" fld_9932
-line 9933 "Line 9933" fld_9933
-)PAGES";
-    for (int k = 1; k <= 3; ++k)
-        replaceAll(text, "#" + std::to_string(k), std::to_string(firstPart + k - 1));
-    return text;
+line 9931 "Total business liabilities" fld_9931
+line 9932 "Drawings in 2024" fld_9932
+line 9933 "Capital contributions in 2024" fld_9933
+)PAGES",
+                       firstPart, 3);
 }

@@ -12,6 +12,12 @@ std::string assetAreasDescription(const char* const (&prefixes)[4], const char* 
 // Area A of the business and farming statements: 18 class rows in two
 // blocks of columns, the business-use-of-home part and the total claim.
 std::string classAreaDescription();
+// The lines that follow Area A's class rows (business-use-of-home part, claim).
+std::string claimTotalsDescription();
+// Lines 9974 to 9946 of the business and farming statements; the parts
+// behind lines 9943 and 9945 are numbered from `firstPart`.
+std::string netIncomeLinesDescription(int firstPart);
 // The partnership's deductions, business use of home and the other partners,
-// as three parts of the form numbered from `firstPart`.
+// as three parts of the form numbered from `firstPart`, and the details of
+// equity.
 std::string partnerAndHomeDescription(int firstPart);

@@ -102,10 +102,8 @@ line - "8" fld_a_1_8 fld_a_2_8 fld_a_3_8 fld_a_AdditionAIIP_8 fld_a_4_8 =fld_a_5
 line - "9" fld_a_1_9 fld_a_2_9 fld_a_3_9 fld_a_AdditionAIIP_9 fld_a_4_9 =fld_a_5_9 =fld_a_DispReduceAIIP_9 fld_a_AdjAIIP_9 =fld_a_6_9 =fld_a_7_9 fld_a_8_9 fld_ws_rate_overwrite_9 fld_a_9_9 =fld_a_10_9
 line - "10" fld_a_1_10 fld_a_2_10 fld_a_3_10 fld_a_AdditionAIIP_10 fld_a_4_10 =fld_a_5_10 =fld_a_DispReduceAIIP_10 fld_a_AdjAIIP_10 =fld_a_6_10 =fld_a_7_10 fld_a_8_10 fld_ws_rate_overwrite_10 fld_a_9_10 =fld_a_10_10
 line - "11" fld_a_1_11 fld_a_2_11 fld_a_3_11 fld_a_AdditionAIIP_11 fld_a_4_11 =fld_a_5_11 =fld_a_DispReduceAIIP_11 fld_a_AdjAIIP_11 =fld_a_6_11 =fld_a_7_11 fld_a_8_11 fld_ws_rate_overwrite_11 fld_a_9_11 =fld_a_10_11
-columns 1
-line - "Business-use-of-home part of the CCA" fld_cca_usehome
-line - "Total CCA claim for the year" =fld_a_cca
+)PAGES") + claimTotalsDescription() + R"PAGES(
 field - "Co-ownership: the claims are already your share" fld_dontapplycownerpcnt
-)PAGES") + assetAreasDescription(kAreaPrefixes, "Rental part");
+)PAGES" + assetAreasDescription(kAreaPrefixes, "Rental part");
 
 static const PageDescriptionSource kT776Pages("T776New", kT776Text.c_str());
