@@ -14,6 +14,7 @@
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
 #include "schedules/sch9.h"
+#include "statements/t2125new.h"
 #include "taxcalc/sch11.h"
 
 #include <QPushButton>
@@ -455,6 +456,25 @@ private slots:
         QImage first(written[0]);
         QCOMPARE(first.width() >= 900, true);
         QVERIFY(first.height() > 2000);  // the whole page, not the visible part
+    }
+
+    void screenshotsOfTheWorksheetsAPageOpens()
+    {
+        QTemporaryDir dir;
+        TaxReturn ret;
+        ret.add(std::make_unique<TaxData_T2125_New>(1));
+        const QString file = dir.filePath(QStringLiteral("r.json"));
+        saveReturn(file, ret);
+        QString error;
+        const QStringList written = writePageScreenshots(dir.filePath(QStringLiteral("shots")), file, error);
+        QCOMPARE(error, QString());
+        QStringList names;
+        for (const QString& path : written)
+            names << QFileInfo(path).fileName();
+        QCOMPARE(names.mid(0, 4), QStringList({"01-T2125_New-1-1.png", "01-T2125_New-1.1-Business_Income_Worksheet.png",
+                                              "01-T2125_New-1.2-Professional_Income_Worksheet.png",
+                                              "01-T2125_New-2-2.png"}));
+        QVERIFY(QImage(written[1]).height() > 100);
     }
 };
 
