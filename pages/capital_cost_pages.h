@@ -3,12 +3,12 @@
 
 #include <string>
 
-// Areas B to E (four rows each: class, details, amount, personal part and the
+// Areas B to E (`rows` rows each: class, details, amount, personal part and the
 // statement's part, named `part`), the land lines of Areas F and G and the
 // capital cost summary (a display that cac_summary_pages.h fills). The
 // areas' fields start with `prefixes` (equipment additions, building
 // additions, equipment dispositions, building dispositions).
-std::string assetAreasDescription(const char* const (&prefixes)[4], const char* part);
+std::string assetAreasDescription(const char* const (&prefixes)[4], const char* part, int rows = 4);
 // Area A of the business and farming statements: 18 class rows in two
 // blocks of columns, the business-use-of-home part and the total claim.
 std::string classAreaDescription();

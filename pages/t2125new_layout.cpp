@@ -120,7 +120,7 @@ page TaxForm_T2125_New_tab4 4
 )PAGES" + classAreaDescription() + R"PAGES(
 
 page TaxForm_T2125_New_tab5 5
-)PAGES" + assetAreasDescription(kAreaPrefixes, "Business part") + vehiclePagesDescription() + R"PAGES(
+)PAGES" + assetAreasDescription(kAreaPrefixes, "Business part", 8) + vehiclePagesDescription() + R"PAGES(
 page TaxForm_T2125_New_T1139Page1 "Page 9"
 title "Form T1139 - Reconciliation of business income for tax purposes"
 field - "Prepare Form T1139 for this business" fld_bT1139

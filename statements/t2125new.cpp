@@ -49,20 +49,23 @@ void TaxData_T2125_New::calculateIncome()
     CalculateBusinessFee();
     CFloatField* business[] = {&fld_b4_8000_busi, &fld_busi_iv, &fld_8000_busi};
     CFloatField* professional[] = {&fld_prof_after_wip1, &fld_prof_iv, &fld_prof_8000};
+    // The lines of the kind not chosen are 0 (both when a damaged file chose neither).
+    if (fld_IsBusiOrProf != Business)
+        for (CFloatField* f : business)
+            *f = 0.0;
+    if (fld_IsBusiOrProf != Professional)
+        for (CFloatField* f : professional)
+            *f = 0.0;
     if (fld_IsBusiOrProf == Business) {
         fld_b4_8000_busi = fld_busi_sales - fld_busi_gst;
         fld_busi_iv = fld_busi_ii - fld_busi_iii;
         fld_8000_busi = fld_b4_8000_busi + fld_busi_iv;
         fld_8000 = fld_8000_busi;
-        for (CFloatField* f : professional)
-            *f = 0.0;
     } else if (fld_IsBusiOrProf == Professional) {
         fld_prof_after_wip1 = fld_prof_fee - fld_prof_gst;
         fld_prof_iv = fld_prof_ii - fld_prof_iii;
         fld_prof_8000 = fld_prof_after_wip1 + fld_prof_iv + fld_prof_wip2;
         fld_8000 = fld_prof_8000;
-        for (CFloatField* f : business)
-            *f = 0.0;
     } else {
         fld_8000 = 0.0;
     }

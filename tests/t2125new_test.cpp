@@ -41,6 +41,23 @@ TEST(T2125New, BusinessSalesLessCostOfGoodsAndExpenses)
     EXPECT_EQ(other.fld_accountmethod.value(), 0);
 }
 
+TEST(T2125New, NeitherKindLeavesNoStaleSubtotals)
+{
+    TaxData_T2125_New f(kType);
+    f.fld_IsBusiOrProf = 2;  // neither business nor professional
+    f.fld_ws_busi_sales.fld_ws_a = 5000.0;
+    f.fld_b4_8000_busi = 123.0;
+    f.fld_busi_ii = 300.0;
+    f.fld_busi_iv = 45.0;
+    f.fld_prof_8000 = 67.0;
+    f.fld_8230 = 10.0;
+    f.Calculate01();
+    for (const CFloatField* line : {&f.fld_b4_8000_busi, &f.fld_busi_iv, &f.fld_8000_busi, &f.fld_prof_after_wip1,
+                                    &f.fld_prof_iv, &f.fld_prof_8000, &f.fld_8000})
+        EXPECT_EQ(line->value(), 0.0);
+    EXPECT_EQ(f.fld_8299.value(), 10.0);
+}
+
 TEST(T2125New, ProfessionalHasNoCostOfGoodsSoldRecords)
 {
     TaxData_T2125_New f(kType);
