@@ -115,11 +115,13 @@ template <int N>
 class AssetArea {
 public:
     AssetArea(CTaxData_Form* form, const char* prefix) : rows(form, prefix, "_") {}
-    // Column 5 of every row; answers their total.
+    // Column 5 of every row, the personal part cut to the row's amount; answers their total.
     double calculate()
     {
         double total = 0.0;
         for (AssetRow& row : rows) {
+            if (row.personal > row.amount)
+                row.personal = row.amount.value();
             row.business = row.amount - row.personal;
             total += row.business;
         }
