@@ -3,6 +3,7 @@
 #include "framework/form.h"
 
 #include <QLayout>
+#include <QPushButton>
 
 DescribedTaxPage::DescribedTaxPage(const PageDescription& description, CTaxData_Form* form, QWidget* parent)
     : BaseTaxPage(description.id, description.title, form, parent), m_description(description)
@@ -47,6 +48,15 @@ void DescribedTaxPage::AssociateFormData()
 {
     for (const PageUi::BoundCell& cell : m_ui->boundCells())
         bindWidget(cell.widget, form()->findField(cell.fieldName.toStdString()));
+}
+
+void DescribedTaxPage::openWorksheetOnClick(const QString& buttonName, int which)
+{
+    QPushButton* button = m_ui ? m_ui->button(buttonName) : nullptr;
+    if (!button)
+        return;
+    connect(button, &QPushButton::clicked, this, [this, which] { ShowWorksheetEditDlg(which, 0); });
+    m_openedWorksheets << which;
 }
 
 void appendDescribedPages(CTaxData_Form& form, QList<BaseTaxPage*>& pages, QWidget* parent)

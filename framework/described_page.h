@@ -31,6 +31,11 @@ public:
     // connects them after calling this.
     void AssociateFormData() override;
 
+    // Opens worksheet `which` (getWorksheetEditDlg) when the button named
+    // `buttonName` is clicked; the page lists the worksheets it so opens.
+    void openWorksheetOnClick(const QString& buttonName, int which);
+    const QList<int>& openedWorksheets() const { return m_openedWorksheets; }
+
     // The page of `description` on `form`: an object of the class registered
     // under the page's name, else a plain described page; built, bound and
     // showing the form's values.
@@ -43,6 +48,7 @@ protected:
 private:
     PageDescription m_description;
     std::unique_ptr<PageUi> m_ui;
+    QList<int> m_openedWorksheets;
 };
 
 // The pages of the form's description, appended in page order (the base

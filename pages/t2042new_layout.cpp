@@ -119,15 +119,10 @@ line 9942 "Mandatory inventory adjustment included in 2024" fld_9942
 line - "Total net income (loss)" =fld_c
 line - "Your share of the amount above" =fld_9369_yourshare
 line 9951 "Other adjustments" fld_9951
-line 9974 "GST/HST rebate for partners received in the year" fld_9974
-line - "Total" =fld_after_9974
-line 9943 "Other expenses of the partner (Part 5)" =fld_9943
-line - "Net income (loss) after adjustments" =fld_b4_9945
-line 9945 "Business-use-of-home expenses (Part 6)" =fld_9945
-line 9946 "Your net income (loss)" =fld_9946
 
+)PAGES") + netIncomeLinesDescription(5) + R"PAGES(
 page TaxForm_T2042New_tab3 3
-)PAGES") + partnerAndHomeDescription(5) + R"PAGES(
+)PAGES" + partnerAndHomeDescription(5) + R"PAGES(
 
 page TaxForm_T2042New_CCA01 4
 )PAGES" + classAreaDescription() + R"PAGES(

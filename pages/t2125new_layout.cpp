@@ -111,21 +111,16 @@ line 9369 "Net income (loss) before adjustments" =fld_9369
 title "Part 6 - Your net income (loss)"
 field - "Enter your share of line 9369 myself" fld_ow_9369_yourshare
 line - "Your share of line 9369" fld_9369_yourshare
-line 9974 "GST/HST rebate for partners received in the year" fld_9974
-line - "Total" =fld_after_9974
-line 9943 "Other amounts deductible from your share of net partnership income (loss)" =fld_9943
-line - "Net income (loss) after adjustments" =fld_b4_9945
-line 9945 "Business-use-of-home expenses" =fld_9945
-line 9946 "Your net income (loss)" =fld_9946
 
+)PAGES") + netIncomeLinesDescription(7) + R"PAGES(
 page TaxForm_T2125_New_tab3 3
-)PAGES") + partnerAndHomeDescription(7) + R"PAGES(
+)PAGES" + partnerAndHomeDescription(7) + R"PAGES(
 
 page TaxForm_T2125_New_tab4 4
 )PAGES" + classAreaDescription() + R"PAGES(
 
 page TaxForm_T2125_New_tab5 5
-)PAGES" + assetAreasDescription(kAreaPrefixes, "Business part") + vehiclePagesDescription() + R"PAGES(
+)PAGES" + assetAreasDescription(kAreaPrefixes, "Business part", 8) + vehiclePagesDescription() + R"PAGES(
 page TaxForm_T2125_New_T1139Page1 "Page 9"
 title "Form T1139 - Reconciliation of business income for tax purposes"
 field - "Prepare Form T1139 for this business" fld_bT1139

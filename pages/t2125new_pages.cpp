@@ -3,15 +3,11 @@
 #include "pages/wst2125busi_pages.h"
 #include "statements/t2125new.h"
 
-#include <QPushButton>
-
 void TaxForm_T2125_New_tab1::AssociateFormData()
 {
     DescribedTaxPage::AssociateFormData();
-    if (QPushButton* b = ui()->button(QStringLiteral("btnBusiWorksheet")))
-        connect(b, &QPushButton::clicked, this, [this] { ShowWorksheetEditDlg(BusinessWorksheet, 0); });
-    if (QPushButton* b = ui()->button(QStringLiteral("btnProfWorksheet")))
-        connect(b, &QPushButton::clicked, this, [this] { ShowWorksheetEditDlg(ProfessionalWorksheet, 0); });
+    openWorksheetOnClick(QStringLiteral("btnBusiWorksheet"), BusinessWorksheet);
+    openWorksheetOnClick(QStringLiteral("btnProfWorksheet"), ProfessionalWorksheet);
 }
 
 PpgWizardPage* TaxForm_T2125_New_tab1::getWorksheetEditDlg(int which, long /*param*/, QString& title)

@@ -90,22 +90,18 @@ line 9946 "Your net income (loss)" =fld_9946
 page TaxForm_T776New_tab3 3
 title "Area A - Calculation of capital cost allowance claim"
 field - "Enter the CCA claims myself (each kept up to its maximum)" fld_CCA_overwrite
-columns "1 Class" "2 UCC at the start" "3 Additions" "4 AIIP additions" "5 Proceeds" "6 UCC after" "7" "8 AIIP adjustment" "9 Half-year" "10 Base" "11 Rate %" "Enter rate" "12 CCA" "13 UCC at the end"
-line - "1" fld_a_1_1 fld_a_2_1 fld_a_3_1 fld_a_AdditionAIIP_1 fld_a_4_1 =fld_a_5_1 =fld_a_DispReduceAIIP_1 fld_a_AdjAIIP_1 =fld_a_6_1 =fld_a_7_1 fld_a_8_1 fld_ws_rate_overwrite_1 fld_a_9_1 =fld_a_10_1
-line - "2" fld_a_1_2 fld_a_2_2 fld_a_3_2 fld_a_AdditionAIIP_2 fld_a_4_2 =fld_a_5_2 =fld_a_DispReduceAIIP_2 fld_a_AdjAIIP_2 =fld_a_6_2 =fld_a_7_2 fld_a_8_2 fld_ws_rate_overwrite_2 fld_a_9_2 =fld_a_10_2
-line - "3" fld_a_1_3 fld_a_2_3 fld_a_3_3 fld_a_AdditionAIIP_3 fld_a_4_3 =fld_a_5_3 =fld_a_DispReduceAIIP_3 fld_a_AdjAIIP_3 =fld_a_6_3 =fld_a_7_3 fld_a_8_3 fld_ws_rate_overwrite_3 fld_a_9_3 =fld_a_10_3
-line - "4" fld_a_1_4 fld_a_2_4 fld_a_3_4 fld_a_AdditionAIIP_4 fld_a_4_4 =fld_a_5_4 =fld_a_DispReduceAIIP_4 fld_a_AdjAIIP_4 =fld_a_6_4 =fld_a_7_4 fld_a_8_4 fld_ws_rate_overwrite_4 fld_a_9_4 =fld_a_10_4
-line - "5" fld_a_1_5 fld_a_2_5 fld_a_3_5 fld_a_AdditionAIIP_5 fld_a_4_5 =fld_a_5_5 =fld_a_DispReduceAIIP_5 fld_a_AdjAIIP_5 =fld_a_6_5 =fld_a_7_5 fld_a_8_5 fld_ws_rate_overwrite_5 fld_a_9_5 =fld_a_10_5
-line - "6" fld_a_1_6 fld_a_2_6 fld_a_3_6 fld_a_AdditionAIIP_6 fld_a_4_6 =fld_a_5_6 =fld_a_DispReduceAIIP_6 fld_a_AdjAIIP_6 =fld_a_6_6 =fld_a_7_6 fld_a_8_6 fld_ws_rate_overwrite_6 fld_a_9_6 =fld_a_10_6
-line - "7" fld_a_1_7 fld_a_2_7 fld_a_3_7 fld_a_AdditionAIIP_7 fld_a_4_7 =fld_a_5_7 =fld_a_DispReduceAIIP_7 fld_a_AdjAIIP_7 =fld_a_6_7 =fld_a_7_7 fld_a_8_7 fld_ws_rate_overwrite_7 fld_a_9_7 =fld_a_10_7
-line - "8" fld_a_1_8 fld_a_2_8 fld_a_3_8 fld_a_AdditionAIIP_8 fld_a_4_8 =fld_a_5_8 =fld_a_DispReduceAIIP_8 fld_a_AdjAIIP_8 =fld_a_6_8 =fld_a_7_8 fld_a_8_8 fld_ws_rate_overwrite_8 fld_a_9_8 =fld_a_10_8
-line - "9" fld_a_1_9 fld_a_2_9 fld_a_3_9 fld_a_AdditionAIIP_9 fld_a_4_9 =fld_a_5_9 =fld_a_DispReduceAIIP_9 fld_a_AdjAIIP_9 =fld_a_6_9 =fld_a_7_9 fld_a_8_9 fld_ws_rate_overwrite_9 fld_a_9_9 =fld_a_10_9
-line - "10" fld_a_1_10 fld_a_2_10 fld_a_3_10 fld_a_AdditionAIIP_10 fld_a_4_10 =fld_a_5_10 =fld_a_DispReduceAIIP_10 fld_a_AdjAIIP_10 =fld_a_6_10 =fld_a_7_10 fld_a_8_10 fld_ws_rate_overwrite_10 fld_a_9_10 =fld_a_10_10
-line - "11" fld_a_1_11 fld_a_2_11 fld_a_3_11 fld_a_AdditionAIIP_11 fld_a_4_11 =fld_a_5_11 =fld_a_DispReduceAIIP_11 fld_a_AdjAIIP_11 =fld_a_6_11 =fld_a_7_11 fld_a_8_11 fld_ws_rate_overwrite_11 fld_a_9_11 =fld_a_10_11
-columns 1
-line - "Business-use-of-home part of the CCA" fld_cca_usehome
-line - "Total CCA claim for the year" =fld_a_cca
+columns "1 Class" "2 UCC at the start" "3 Additions" "4 AIIP additions" "5 Proceeds" "6 UCC after" "7 AIIP reduction"
+repeat 11
+line - "{n}" fld_a_1_{n} fld_a_2_{n} fld_a_3_{n} fld_a_AdditionAIIP_{n} fld_a_4_{n} =fld_a_5_{n} =fld_a_DispReduceAIIP_{n}
+end repeat
+columns "8 AIIP adjustment" "9 Half-year" "10 Base" "Enter rate" "11 Rate %" "12 CCA" "13 UCC at the end"
+repeat 11
+line - "{n}" fld_a_AdjAIIP_{n} =fld_a_6_{n} =fld_a_7_{n} fld_ws_rate_overwrite_{n} fld_a_8_{n} fld_a_9_{n} =fld_a_10_{n}
+end repeat
+)PAGES") + claimTotalsDescription() + R"PAGES(
 field - "Co-ownership: the claims are already your share" fld_dontapplycownerpcnt
-)PAGES") + assetAreasDescription(kAreaPrefixes, "Rental part");
+
+page TaxForm_T776New_tab4 4
+)PAGES" + assetAreasDescription(kAreaPrefixes, "Rental part");
 
 static const PageDescriptionSource kT776Pages("T776New", kT776Text.c_str());

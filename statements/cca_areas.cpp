@@ -105,8 +105,10 @@ bool hasClassNumber(const CStringField& cls)
     return amountPresent(CCCAClassTable::classNumber(cls));
 }
 
-double claimAfterHomeUse(double claims, CFloatField& homeUse)
+double CcaClaimTotals::settle(double classClaims)
 {
-    capAt(homeUse, claims);
-    return claims - homeUse;
+    capAt(homeUse, classClaims);
+    claim = classClaims - homeUse;
+    claimForPrint = claim.value();
+    return claim;
 }

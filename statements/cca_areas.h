@@ -40,17 +40,37 @@ struct CcaClaimRow : FieldRow {
     CFloatField uccEnd{slot("a_End"), Computed};  // column 13: UCC at the end of the year
 };
 
+// What follows the class rows of every Area A: the extra class rows flag and
+// count, the business-use-of-home part of the CCA and the claim after it.
+struct CcaClaimTotals : FieldRow {
+    explicit CcaClaimTotals(CTaxData_Form* form) : FieldRow(form, "fld_", "") {}
+    CBoolField extraRows{slot("extra_cca")};
+    CIntField extraRowCount{slot("extra_cca_count"), 0};
+    CFloatField homeUse{slot("cca_usehome")};
+    CFloatField claim{slot("a_cca"), Computed};
+    CFloatField claimForPrint{slot("a_cca_forprint"), Computed};
+    // The claim of the class rows less the business-use-of-home part, which
+    // is cut to those claims first; answers the claim.
+    double settle(double classClaims);
+};
+
 class CcaClassArea {
 public:
     static constexpr int kRows = 18;
-    explicit CcaClassArea(CTaxData_Form* form) : classes(form, "fld_", "_"), claims(form, "fld_", "_") {}
+    explicit CcaClassArea(CTaxData_Form* form)
+        : classes(form, "fld_", "_"), claims(form, "fld_", "_"), totals(form)
+    {
+    }
     // Every row; answers the total of the claims (column 12).
     double calculate();
+    // Every row, then the claim after the business-use-of-home part.
+    double calculateClaim() { return totals.settle(calculate()); }
     // Next year opens each class with this year's closing balance.
     void carryForward();
 
     FieldRows<CcaClassRow, kRows> classes;
     FieldRows<CcaClaimRow, kRows> claims;
+    CcaClaimTotals totals;
 };
 
 // Area A of the rental statement: one block per class row.
@@ -80,10 +100,6 @@ double calculateRentalCca(RentalCcaRow* begin, RentalCcaRow* end, bool claimOver
 // Whether a class column holds a class number.
 bool hasClassNumber(const CStringField& cls);
 
-// The claim of Area A after the business-use-of-home part, which is cut to
-// the claims first.
-double claimAfterHomeUse(double claims, CFloatField& homeUse);
-
 // Areas B to E: column 1 class, 2 description, 3 total cost (or proceeds),
 // 4 personal part, 5 business part.
 struct AssetRow : FieldRow {
@@ -99,11 +115,13 @@ template <int N>
 class AssetArea {
 public:
     AssetArea(CTaxData_Form* form, const char* prefix) : rows(form, prefix, "_") {}
-    // Column 5 of every row; answers their total.
+    // Column 5 of every row, the personal part cut to the row's amount; answers their total.
     double calculate()
     {
         double total = 0.0;
         for (AssetRow& row : rows) {
+            if (row.personal > row.amount)
+                row.personal = row.amount.value();
             row.business = row.amount - row.personal;
             total += row.business;
         }

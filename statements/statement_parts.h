@@ -1,8 +1,10 @@
 // Parts the business and farming statements share: the websites of the
-// operation, the partnership's deductions and the co-owners.
+// operation, the partnership's deductions, the co-owners and the net income
+// after adjustments with the parts behind it.
 #pragma once
 
 #include "framework/field_rows.h"
+#include "statements/home_use.h"
 
 #include <algorithm>
 
@@ -67,6 +69,34 @@ void shareAmongCoOwners(FieldRows<CoOwnerFields, N>& owners, double netIncome)
         owner.netincome = netIncome * owner.percent / 100.0;
     }
 }
+
+// Lines 9974 to 9946 of the business and farming statements (the trust's
+// share plus the GST/HST rebate for partners, less the partnership's
+// deductions and business use of home), then the parts behind them: the
+// partnership's deductions, business use of home, the other partners and the
+// details of equity.
+class NetIncomeAdjustments {
+    using D = FieldDeclarations;
+
+public:
+    explicit NetIncomeAdjustments(CTaxData_Form* form);
+    // Lines 9974 to 9946 from the trust's share and its other adjustments;
+    // the partnership's deductions are calculated before. Answers line 9946.
+    double calculate(double share, double otherAdjustments, bool shared, double percentOwner);
+
+    CFloatField rebate;            // 9974: GST/HST rebate for partners
+    CFloatField withRebate;        // the share plus line 9974
+    CFloatField partnerDeductions; // 9943: the partnership's deductions
+    CFloatField afterAdjustments;  // net income (loss) after adjustments
+    CFloatField homeUse;           // 9945: business use of home
+    CFloatField netIncome;         // 9946: to the return
+    PartnershipDeductions partnership;
+    HomeUseFields home;
+    FieldRows<CoOwnerFields, 4> coowners;
+    CFloatField liabilities;    // 9931: total business liabilities
+    CFloatField drawings;       // 9932: drawings in the year
+    CFloatField contributions;  // 9933: capital contributions in the year
+};
 
 // The province of a Canadian postal code, or `current` when the code names none.
 int provinceOfPostalCode(const QString& postalCode, int current);

@@ -35,15 +35,14 @@ int TaxData_T2042New::Calculate01()
     m_websites.calculate();
     if (fld_percentowner > 100.0)
         fld_percentowner = 100.0;
-    m_partnership.calculate();
+    m_net.partnership.calculate();
 
     // Areas B to E
     m_assets.calculate();
     fillCacSummary();
 
     // Area A and the allowance on eligible capital property
-    fld_a_cca = claimAfterHomeUse(m_cca.calculate(), fld_cca_usehome);
-    fld_a_cca_forprint = fld_a_cca;
+    const double classClaim = m_cca.calculateClaim();
     double allowances = 0.0;
     for (AllowanceRow& row : m_allowances) {
         if (row.rate > 100.0)
@@ -72,20 +71,15 @@ int TaxData_T2042New::Calculate01()
                   fld_9795 + fld_9796 + fld_9797 + fld_9798 + fld_9799 + fld_9802 + fld_9803 + fld_9804 + fld_9805 +
                   fld_9808 + fld_9809 + fld_9810 + fld_9811 + fld_9814 + fld_9819 + fld_9820 + fld_9937 + fld_9938 +
                   fld_9790;
-    fld_cca = floorZero(fld_allowance_5 + fld_a_cca);
+    fld_cca = floorZero(fld_allowance_5 + classClaim);
     fld_expense_total = fld_cca + fld_b4_9936;
     fld_9899 = fld_inc_34 - fld_expense_total;
 
     // Net income: the trust's share, then the partnership's deductions
     fld_c = fld_9899 + fld_9941 + fld_9942;
     fld_9369_yourshare = fld_c * fld_percentowner / 100.0;
-    fld_after_9974 = fld_9974 + fld_9369_yourshare + fld_9951;
-    fld_9943 = m_partnership.total;
-    fld_b4_9945 = fld_after_9974 - fld_9943;
-    shareAmongCoOwners(m_coowners, fld_c);
-
-    fld_9945 = m_home.calculate(fld_b4_9945, IsShared(), fld_percentowner);
-    fld_9946 = fld_b4_9945 - fld_9945;
+    shareAmongCoOwners(m_net.coowners, fld_c);
+    m_net.calculate(fld_9369_yourshare, fld_9951, IsShared(), fld_percentowner);
     return 0;
 }
 
@@ -121,12 +115,12 @@ int TaxData_T2042New::ChangeToNewYearData(const STRUCT_IMPORT_LASTYEAR_PARAM& pa
     double closing[CcaClassArea::kRows];
     for (int i = 0; i < CcaClassArea::kRows; ++i)
         closing[i] = m_cca.claims[i].uccEnd;
-    const double homeCarried = m_home.carriedToNextYear;
+    const double homeCarried = m_net.home.carriedToNextYear;
     CTaxData_Form::ChangeToNewYearData(param);
     if (!param.bSameYear) {
         for (int i = 0; i < CcaClassArea::kRows; ++i)
             m_cca.classes[i].ucc = closing[i];
-        m_home.carriedFromLastYear = homeCarried;
+        m_net.home.carriedFromLastYear = homeCarried;
     }
     return 0;
 }

@@ -168,27 +168,10 @@ public:
     FLD(CBoolField, fld_ws_9369_yourshare);
     FLD(CFloatField, fld_9369_yourshare, Computed);
     FLD(CFloatField, fld_9951, Record(W));
-    FLD(CFloatField, fld_9974, Record(W));  // GST/HST rebate for partners
-    FLD(CFloatField, fld_after_9974, Computed);
-    FLD(CFloatField, fld_9943, Record(W), Computed);  // the partnership deductions
-    FLD(CFloatField, fld_b4_9945, Computed);
-    FLD(CFloatField, fld_9945, Record(W), Computed);  // business use of home
-    FLD(CFloatField, fld_9946, Record(M), Computed);  // net income (loss): line 07 of the return
-
-    PartnershipDeductions m_partnership{this};
-    HomeUseFields m_home{this, "fld_", ""};
-    FieldRows<CoOwnerFields, 4> m_coowners{this, "fld_coowner_", "_"};
-    FLD(CFloatField, fld_9931, Record(W));
-    FLD(CFloatField, fld_9932, Record(W));
-    FLD(CFloatField, fld_9933, Record(W));
+    NetIncomeAdjustments m_net{this};  // line 9946 goes to line 07 of the return
 
     // Area A
     CcaClassArea m_cca{this};
-    FLD(CBoolField, fld_extra_cca);
-    FLD(CIntField, fld_extra_cca_count, 0);
-    FLD(CFloatField, fld_cca_usehome);
-    FLD(CFloatField, fld_a_cca, Computed);
-    FLD(CFloatField, fld_a_cca_forprint, Computed);
     FieldRows<AllowanceRow, 4> m_allowances{this, "fld_", "_"};
     FLD(CFloatField, fld_allowance_5, Computed);
 

@@ -27,12 +27,10 @@ int TaxData_T2125_New::Calculate01()
 {
     if (formType() != kKeepsAccountingMethod)
         fld_accountmethod = 0;
-    m_partnership.calculate();
+    m_net.partnership.calculate();
 
     // Capital cost allowance: Area A, then Areas B to E
-    fld_a_cca = claimAfterHomeUse(m_cca.calculate(), fld_cca_usehome);
-    fld_a_cca_forprint = fld_a_cca;
-    fld_cca = floorZero(fld_a_cca);
+    fld_cca = floorZero(m_cca.calculateClaim());
     m_assets.calculate();
     fillCacSummary();
     fld_exp_9281 = m_vehicles.calculate();
@@ -51,20 +49,23 @@ void TaxData_T2125_New::calculateIncome()
     CalculateBusinessFee();
     CFloatField* business[] = {&fld_b4_8000_busi, &fld_busi_iv, &fld_8000_busi};
     CFloatField* professional[] = {&fld_prof_after_wip1, &fld_prof_iv, &fld_prof_8000};
+    // The lines of the kind not chosen are 0 (both when a damaged file chose neither).
+    if (fld_IsBusiOrProf != Business)
+        for (CFloatField* f : business)
+            *f = 0.0;
+    if (fld_IsBusiOrProf != Professional)
+        for (CFloatField* f : professional)
+            *f = 0.0;
     if (fld_IsBusiOrProf == Business) {
         fld_b4_8000_busi = fld_busi_sales - fld_busi_gst;
         fld_busi_iv = fld_busi_ii - fld_busi_iii;
         fld_8000_busi = fld_b4_8000_busi + fld_busi_iv;
         fld_8000 = fld_8000_busi;
-        for (CFloatField* f : professional)
-            *f = 0.0;
     } else if (fld_IsBusiOrProf == Professional) {
         fld_prof_after_wip1 = fld_prof_fee - fld_prof_gst;
         fld_prof_iv = fld_prof_ii - fld_prof_iii;
         fld_prof_8000 = fld_prof_after_wip1 + fld_prof_iv + fld_prof_wip2;
         fld_8000 = fld_prof_8000;
-        for (CFloatField* f : business)
-            *f = 0.0;
     } else {
         fld_8000 = 0.0;
     }
@@ -107,14 +108,8 @@ void TaxData_T2125_New::calculateNetIncome()
         fld_9369_yourshare = std::max<double>(fld_9369_yourshare, net);
     else
         fld_9369_yourshare = std::max(0.0, std::min<double>(fld_9369_yourshare, net));
-    fld_after_9974 = fld_9369_yourshare + fld_9974;
-    fld_9943 = m_partnership.total;
-    fld_b4_9945 = fld_after_9974 - fld_9943;
-
-    shareAmongCoOwners(m_coowners, fld_9369);
-
-    fld_9945 = m_home.calculate(fld_b4_9945, IsShared(), fld_percentowner);
-    fld_9946 = fld_b4_9945 - fld_9945;
+    shareAmongCoOwners(m_net.coowners, fld_9369);
+    m_net.calculate(fld_9369_yourshare, 0.0, IsShared(), fld_percentowner);
 }
 
 void TaxData_T2125_New::calculateT1139()
@@ -124,11 +119,11 @@ void TaxData_T2125_New::calculateT1139()
     if (!fld_bT1139)
         return;
     if (fld_ws_iPart1) {
-        fld_5_g = fld_9946;
+        fld_5_g = m_net.netIncome.value();
         fld_5_i = fld_5_g + fld_5_h;
         fld_5_k = fld_5_i - fld_5_j;
     } else {
-        fld_1_a = fld_9946;
+        fld_1_a = m_net.netIncome.value();
         fld_4_d = fld_1_a + fld_AddBusiIncome;
         fld_4_f = fld_4_d - fld_4_e;
     }
@@ -152,7 +147,7 @@ int TaxData_T2125_New::calcIfPrintExtraPages()
 void TaxData_T2125_New::FreeExtraCCA()
 {
     m_extraCca.clear();
-    fld_extra_cca_count = 0;
+    m_cca.totals.extraRowCount = 0;
 }
 
 bool TaxData_T2125_New::IsShared() const
@@ -168,11 +163,12 @@ int TaxData_T2125_New::Serialize(unsigned int version, const CString& password, 
     // The extra class rows are not stored: as many empty rows as the count
     // says. The flag stays as stored, so that a file reads back as it was.
     m_extraCca.clear();
-    if (fld_extra_cca_count > kMaxExtraClassRows) {
+    const int extraRows = m_cca.totals.extraRowCount;
+    if (extraRows > kMaxExtraClassRows) {
         ar.fail("fld_extra_cca_count: more extra capital cost classes than a statement holds");
         return -1;
     }
-    for (int i = 0; i < fld_extra_cca_count; ++i)
+    for (int i = 0; i < extraRows; ++i)
         m_extraCca.push_back(std::make_unique<CCCAClassTable>(0x10000));
     return 0;
 }
@@ -180,7 +176,7 @@ int TaxData_T2125_New::Serialize(unsigned int version, const CString& password, 
 int TaxData_T2125_New::FillTestPrintData()
 {
     const int result = CTaxDataBase01::FillTestPrintData();
-    fld_extra_cca_count = 2;
+    m_cca.totals.extraRowCount = 2;
     return result;
 }
 
@@ -201,7 +197,7 @@ int TaxData_T2125_New::ChangeToNewYearData(const STRUCT_IMPORT_LASTYEAR_PARAM& p
 {
     if (!param.bSameYear) {
         m_cca.carryForward();
-        m_home.carryForward();
+        m_net.home.carryForward();
     }
     return 0;
 }

@@ -145,27 +145,10 @@ public:
     FLD(CFloatField, fld_9369, Record(M), Computed);
     FLD(CBoolField, fld_ow_9369_yourshare);  // the user enters the trust's share
     FLD(CFloatField, fld_9369_yourshare);
-    FLD(CFloatField, fld_9974, Record(W));  // GST/HST rebate for partners
-    FLD(CFloatField, fld_after_9974, Computed);
-    FLD(CFloatField, fld_9943, Record(W), Computed);  // the partnership deductions
-    FLD(CFloatField, fld_b4_9945, Computed);
-    FLD(CFloatField, fld_9945, Record(W), Computed);  // business use of home
-    FLD(CFloatField, fld_9946, Record(M), Computed);  // net income (loss): line 06 of the return
-
-    PartnershipDeductions m_partnership{this};
-    HomeUseFields m_home{this, "fld_", ""};
-    FieldRows<CoOwnerFields, 4> m_coowners{this, "fld_coowner_", "_"};
-    FLD(CFloatField, fld_9931, Record(W));
-    FLD(CFloatField, fld_9932, Record(W));
-    FLD(CFloatField, fld_9933, Record(W));
+    NetIncomeAdjustments m_net{this};  // line 9946 goes to line 06 of the return
 
     // Area A
     CcaClassArea m_cca{this};
-    FLD(CBoolField, fld_extra_cca);
-    FLD(CIntField, fld_extra_cca_count, 0);
-    FLD(CFloatField, fld_cca_usehome);
-    FLD(CFloatField, fld_a_cca, Computed);
-    FLD(CFloatField, fld_a_cca_forprint, Computed);
 
     // Areas B to E
     static constexpr const char* kAssetAreaPrefixes[4] = {"fld_b_", "fld_c_", "fld_d_", "fld_e_"};

@@ -48,9 +48,7 @@ int TaxData_T776New::Calculate01()
 
     // Area A
     m_recapture = 0.0;
-    fld_a_cca = claimAfterHomeUse(calculateRentalCca(m_cca.begin(), m_cca.end(), fld_CCA_overwrite, m_recapture),
-                                  fld_cca_usehome);
-    fld_a_cca_forprint = fld_a_cca;
+    m_ccaTotals.settle(calculateRentalCca(m_cca.begin(), m_cca.end(), fld_CCA_overwrite, m_recapture));
 
     if (fld_ownership_percent > 100.0 || fld_ownership == SoleOwner)
         fld_ownership_percent = 100.0;
@@ -115,7 +113,7 @@ void TaxData_T776New::calculateShare()
     // CCA: never more than the income it is claimed against.
     if (!coOwned)
         fld_dontapplycownerpcnt = false;
-    const double cca = coOwned && !fld_dontapplycownerpcnt ? fld_a_cca * percent / 100.0 : fld_a_cca.value();
+    const double cca = coOwned && !fld_dontapplycownerpcnt ? m_ccaTotals.claim * percent / 100.0 : m_ccaTotals.claim.value();
     fld_9936 = floorZero(std::min<double>(cca, fld_subtotal_3));
     fld_d = fld_subtotal_3 - fld_9936;
 

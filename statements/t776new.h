@@ -141,11 +141,7 @@ public:
     // Area A
     FLD(CBoolField, fld_CCA_overwrite);  // the user's claims are kept, cut to the maximum
     FieldRows<RentalCcaRow, 11> m_cca{this, "fld_", "_"};
-    FLD(CBoolField, fld_extra_cca);
-    FLD(CIntField, fld_extra_cca_count, 0);
-    FLD(CFloatField, fld_cca_usehome);
-    FLD(CFloatField, fld_a_cca, Computed);
-    FLD(CFloatField, fld_a_cca_forprint, Computed);
+    CcaClaimTotals m_ccaTotals{this};
     FLD(CBoolField, fld_dontapplycownerpcnt);  // co-ownership: the claim is already the trust's share
 
     // Areas B to E

@@ -9,8 +9,8 @@
 struct VehicleCharts : FieldRow {
     using FieldRow::FieldRow;
     // Chart A
-    CFloatField km{slot("chartA_1")};       // kilometres driven to earn business income
-    CFloatField totalKm{slot("chartA_2")};  // total kilometres driven in the year
+    CFloatField km{slot("chartA_1"), Decimals(0)};       // kilometres driven to earn business income
+    CFloatField totalKm{slot("chartA_2"), Decimals(0)};  // total kilometres driven in the year
     CFloatField fuel{slot("chartA_3")};
     CFloatField interest{slot("chartA_4"), Computed};  // Chart B
     CFloatField insurance{slot("chartA_5")};
@@ -31,7 +31,7 @@ struct VehicleCharts : FieldRow {
     CFloatField interestPaid{slot("chartB_a")};
     CFloatField interestLimit{slot("chartB_b"), Computed};
     CFloatField interestPerDay{slot("chartB_b_a")};
-    CFloatField interestDays{slot("chartB_b_b")};
+    CFloatField interestDays{slot("chartB_b_b"), Decimals(0)};
     CFloatField interestAllowed{slot("chartB_c"), Computed};
     // Chart C
     CFloatField listPriceLimit{slot("ws_chartC_baseamt5"), Computed};
@@ -39,7 +39,7 @@ struct VehicleCharts : FieldRow {
     CFloatField capitalCostLimit{slot("ws_chartC_baseamt7"), Computed};
     CFloatField leaseCharges{slot("chartC_1")};       // line 1: lease charges for the year
     CFloatField leaseDeductedBefore{slot("chartC_2")};  // line 2: deducted in earlier years
-    CFloatField leaseDays{slot("chartC_3")};          // line 3: days leased so far
+    CFloatField leaseDays{slot("chartC_3"), Decimals(0)};          // line 3: days leased so far
     CFloatField listPrice{slot("chartC_4")};          // line 4: manufacturer's list price
     CPercentField salesTaxPercent{slot("GSTPSTHSTpercent")};
     CFloatField line5{slot("chartC_5"), Computed};

@@ -117,7 +117,8 @@ TEST(CacSummary, SixClassesAtMostSortedWithFreeEntriesLast)
 }
 
 // The statement's calculation summarizes its Areas B to E by whole class
-// number: the business part of additions first, of dispositions second.
+// number: the business part of additions first, of dispositions second; a
+// personal part is never more than its row's amount.
 TEST(CacSummary, StatementSummarizesItsAreasBToE)
 {
     TaxData_T2125_New f(61);
@@ -131,7 +132,10 @@ TEST(CacSummary, StatementSummarizesItsAreasBToE)
     set(f.m_assets.equipmentAdditions.rows[1], "", 70.0, 0.0);     // no class
     set(f.m_assets.equipmentDispositions.rows[0], "8", 300.0, 0.0);
     set(f.m_assets.buildingDispositions.rows[0], "1", 0.0, 0.0);   // no amount
+    set(f.m_assets.buildingAdditions.rows[2], "8", 100.0, 150.0);  // personal part cut to the cost
     f.Calculate01();
+    EXPECT_EQ(f.m_assets.buildingAdditions.rows[2].personal.value(), 100.0);
+    EXPECT_EQ(f.m_assets.fld_9927.value(), 50.0);
     EXPECT_EQ(cacSummaryText(TaxData_T2125_New::summary()),
               QStringLiteral("Class 8: additions 0.00, dispositions 300.00\n"
                              "Class 10: additions 9,850.00, dispositions 0.00"));

@@ -55,29 +55,29 @@ TEST(T2042New, HomeUseIsLimitedByTheIncomeAndTheRestCarriedForward)
 {
     TaxData_T2042New f;
     f.fld_inc_1 = 1000.0;
-    f.m_home.heat = 2000.0;
-    f.m_home.usePersonalRate = true;
-    f.m_home.personalRate = 25.0;
-    f.m_home.carriedFromLastYear = 300.0;
+    f.m_net.home.heat = 2000.0;
+    f.m_net.home.usePersonalRate = true;
+    f.m_net.home.personalRate = 25.0;
+    f.m_net.home.carriedFromLastYear = 300.0;
     f.m_cca.classes[0].cls = "8";
     f.m_cca.classes[0].ucc = 5000.0;
-    f.fld_cca_usehome = 6000.0;  // cut to the claims: no CCA left for the farm
+    f.m_cca.totals.homeUse = 6000.0;  // cut to the claims: no CCA left for the farm
     f.Calculate01();
-    EXPECT_EQ(f.fld_cca_usehome.value(), 1000.0);
+    EXPECT_EQ(f.m_cca.totals.homeUse.value(), 1000.0);
     EXPECT_EQ(f.fld_cca.value(), 0.0);
-    EXPECT_EQ(f.m_home.business.value(), 1500.0);
-    EXPECT_EQ(f.fld_9945.value(), 1000.0);
-    EXPECT_EQ(f.m_home.carriedToNextYear.value(), 800.0);
-    EXPECT_EQ(f.fld_9946.value(), 0.0);
+    EXPECT_EQ(f.m_net.home.business.value(), 1500.0);
+    EXPECT_EQ(f.m_net.homeUse.value(), 1000.0);
+    EXPECT_EQ(f.m_net.home.carriedToNextYear.value(), 800.0);
+    EXPECT_EQ(f.m_net.netIncome.value(), 0.0);
 
     f.fld_percentowner = 50.0;  // a partner's share of the allowable claim
     f.Calculate01();
-    EXPECT_EQ(f.fld_9945.value(), 250.0);
-    EXPECT_EQ(f.m_home.carriedToNextYear.value(), 1300.0);
+    EXPECT_EQ(f.m_net.homeUse.value(), 250.0);
+    EXPECT_EQ(f.m_net.home.carriedToNextYear.value(), 1300.0);
 
     f.ChangeToNewYearData(STRUCT_IMPORT_LASTYEAR_PARAM{});
-    EXPECT_EQ(f.m_home.carriedFromLastYear.value(), 1300.0);
-    EXPECT_EQ(f.m_home.heat.value(), 0.0);
+    EXPECT_EQ(f.m_net.home.carriedFromLastYear.value(), 1300.0);
+    EXPECT_EQ(f.m_net.home.heat.value(), 0.0);
     EXPECT_EQ(f.m_cca.classes[0].ucc.value(), 4000.0);
 }
 

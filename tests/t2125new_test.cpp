@@ -33,12 +33,29 @@ TEST(T2125New, BusinessSalesLessCostOfGoodsAndExpenses)
     EXPECT_EQ(f.fld_8500.value(), 14000.0);
     EXPECT_EQ(f.fld_8518.value(), 0.0);
     EXPECT_NEAR(f.fld_9369.value(), 47500.0, kTol);
-    EXPECT_NEAR(f.fld_9946.value(), 19000.0, kTol);
+    EXPECT_NEAR(f.m_net.netIncome.value(), 19000.0, kTol);
     EXPECT_EQ(f.fld_accountmethod.value(), 1);  // kept for this form type
     TaxData_T2125_New other(60);
     other.fld_accountmethod = 1;
     other.Calculate01();
     EXPECT_EQ(other.fld_accountmethod.value(), 0);
+}
+
+TEST(T2125New, NeitherKindLeavesNoStaleSubtotals)
+{
+    TaxData_T2125_New f(kType);
+    f.fld_IsBusiOrProf = 2;  // neither business nor professional
+    f.fld_ws_busi_sales.fld_ws_a = 5000.0;
+    f.fld_b4_8000_busi = 123.0;
+    f.fld_busi_ii = 300.0;
+    f.fld_busi_iv = 45.0;
+    f.fld_prof_8000 = 67.0;
+    f.fld_8230 = 10.0;
+    f.Calculate01();
+    for (const CFloatField* line : {&f.fld_b4_8000_busi, &f.fld_busi_iv, &f.fld_8000_busi, &f.fld_prof_after_wip1,
+                                    &f.fld_prof_iv, &f.fld_prof_8000, &f.fld_8000})
+        EXPECT_EQ(line->value(), 0.0);
+    EXPECT_EQ(f.fld_8299.value(), 10.0);
 }
 
 TEST(T2125New, ProfessionalHasNoCostOfGoodsSoldRecords)
@@ -91,7 +108,7 @@ TEST(T2125New, ExtraPagesAndExtraClassRows)
     f.m_cca.classes[4].cls = "8";
     EXPECT_EQ(f.calcIfPrintExtraPages(), 3);
 
-    f.fld_extra_cca_count = 2;
+    f.m_cca.totals.extraRowCount = 2;
     MyDataStream out = MyDataStream::forStoring();
     f.Serialize(TRUSTELLA_STREAM_VERSION, CString(), out);
     MyDataStream in = MyDataStream::forLoading(out.finish());
@@ -99,7 +116,7 @@ TEST(T2125New, ExtraPagesAndExtraClassRows)
     EXPECT_EQ(back.Serialize(in.version(), CString(), in), 0);
     EXPECT_EQ(back.extraClassRows().size(), 2u);
 
-    f.fld_extra_cca_count = TaxData_T2125_New::kMaxExtraClassRows + 1;
+    f.m_cca.totals.extraRowCount = TaxData_T2125_New::kMaxExtraClassRows + 1;
     MyDataStream damaged = MyDataStream::forStoring();
     f.Serialize(TRUSTELLA_STREAM_VERSION, CString(), damaged);
     MyDataStream load = MyDataStream::forLoading(damaged.finish());

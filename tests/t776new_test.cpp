@@ -54,7 +54,7 @@ TEST(T776New, CcaTakesTheIncomeToZeroButNotBelow)
     f.m_cca[0].ucc = 100000.0;
     f.fld_9948 = 300.0;  // terminal loss
     f.Calculate01();
-    EXPECT_NEAR(f.fld_a_cca.value(), 4000.0, kTol);
+    EXPECT_NEAR(f.m_ccaTotals.claim.value(), 4000.0, kTol);
     EXPECT_NEAR(f.fld_subtotal_3.value(), 700.0, kTol);
     EXPECT_NEAR(f.fld_9936.value(), 700.0, kTol);
     EXPECT_EQ(f.fld_9946.value(), 0.0);

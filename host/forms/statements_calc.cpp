@@ -25,8 +25,8 @@ void statements(CalcPass& pass)
 
 // Line `to` of the return is the sum of `from` over every statement of the
 // class; without any such statement the line keeps what the user entered.
-template <class Statement>
-void sumInto(CalcPass& pass, CFloatField Statement::*from, CFloatField T3::*to)
+template <class Statement, class Field>
+void sumInto(CalcPass& pass, Field from, CFloatField T3::*to)
 {
     T3* t3 = pass.ret.first<T3>();
     const std::vector<Statement*> forms = pass.ret.all<Statement>();
@@ -34,18 +34,18 @@ void sumInto(CalcPass& pass, CFloatField Statement::*from, CFloatField T3::*to)
         return;
     double total = 0.0;
     for (const Statement* form : forms)
-        total += form->*from;
+        total += from(*form);
     (t3->*to).store(total);
 }
 
 void returnLines(CalcPass& pass)
 {
-    sumInto<T2125>(pass, &T2125::fld_8299, &T3::fld_total_busi);
-    sumInto<T2125>(pass, &T2125::fld_9946, &T3::fld_net_busi);
-    sumInto<T2042>(pass, &T2042::fld_inc_34, &T3::fld_total_farm);
-    sumInto<T2042>(pass, &T2042::fld_9946, &T3::fld_net_farm);
-    sumInto<T776>(pass, &T776::fld_property_total_income, &T3::fld_total_rental);
-    sumInto<T776>(pass, &T776::fld_9946, &T3::fld_net_rental);
+    sumInto<T2125>(pass, [](const T2125& f) { return f.fld_8299.value(); }, &T3::fld_total_busi);
+    sumInto<T2125>(pass, [](const T2125& f) { return f.m_net.netIncome.value(); }, &T3::fld_net_busi);
+    sumInto<T2042>(pass, [](const T2042& f) { return f.fld_inc_34.value(); }, &T3::fld_total_farm);
+    sumInto<T2042>(pass, [](const T2042& f) { return f.m_net.netIncome.value(); }, &T3::fld_net_farm);
+    sumInto<T776>(pass, [](const T776& f) { return f.fld_property_total_income.value(); }, &T3::fld_total_rental);
+    sumInto<T776>(pass, [](const T776& f) { return f.fld_9946.value(); }, &T3::fld_net_rental);
 }
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include "returns/t183trust.h"
 #include "returns/t3ret.h"
 #include "schedules/sch9.h"
+#include "statements/t2125new.h"
 #include "taxcalc/sch11.h"
 
 #include <QPushButton>
@@ -157,6 +158,23 @@ const std::vector<MessageCase>& messageCases()
     return cases;
 }
 
+// The pictures of every page of `ret`, written below `dir`: their paths, none on an error.
+QStringList pagePictures(const TaxReturn& ret, const QTemporaryDir& dir)
+{
+    const QString file = dir.filePath(QStringLiteral("r.json"));
+    saveReturn(file, ret);
+    QString error;
+    const QStringList written = writePageScreenshots(dir.filePath(QStringLiteral("shots")), file, error);
+    return error.isEmpty() ? written : QStringList();
+}
+
+QStringList fileNames(const QStringList& paths)
+{
+    QStringList names;
+    for (const QString& path : paths)
+        names << QFileInfo(path).fileName();
+    return names;
+}
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -441,20 +459,25 @@ private slots:
         TaxReturn ret;
         ret.add(std::make_unique<TaxData_T3Ret>());
         ret.add(std::make_unique<TaxData_Sch9>());
-        const QString file = dir.filePath(QStringLiteral("r.json"));
-        saveReturn(file, ret);
-        QString error;
-        const QStringList written = writePageScreenshots(dir.filePath(QStringLiteral("shots")), file, error);
-        QCOMPARE(error, QString());
-        QStringList names;
-        for (const QString& path : written)
-            names << QFileInfo(path).fileName();
-        QCOMPARE(names, QStringList({"01-T3Ret-1-Identification.png", "01-T3Ret-2-Total_Income.png",
-                                     "01-T3Ret-3-Net_Income.png", "01-T3Ret-4-Taxable_Income.png",
-                                     "01-T3Ret-5-Result.png", "02-Sch9-1-1.png", "02-Sch9-2-2.png"}));
+        const QStringList written = pagePictures(ret, dir);
+        QCOMPARE(fileNames(written), QStringList({"01-T3Ret-1-Identification.png", "01-T3Ret-2-Total_Income.png",
+                                                  "01-T3Ret-3-Net_Income.png", "01-T3Ret-4-Taxable_Income.png",
+                                                  "01-T3Ret-5-Result.png", "02-Sch9-1-1.png", "02-Sch9-2-2.png"}));
         QImage first(written[0]);
         QCOMPARE(first.width() >= 900, true);
         QVERIFY(first.height() > 2000);  // the whole page, not the visible part
+    }
+
+    void screenshotsOfTheWorksheetsAPageOpens()
+    {
+        QTemporaryDir dir;
+        TaxReturn ret;
+        ret.add(std::make_unique<TaxData_T2125_New>(1));
+        const QStringList written = pagePictures(ret, dir);
+        QCOMPARE(fileNames(written).mid(0, 4),
+                 QStringList({"01-T2125_New-1-1.png", "01-T2125_New-1.1-Business_Income_Worksheet.png",
+                              "01-T2125_New-1.2-Professional_Income_Worksheet.png", "01-T2125_New-2-2.png"}));
+        QVERIFY(QImage(written[1]).height() > 100);
     }
 };
 
