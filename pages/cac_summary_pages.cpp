@@ -30,8 +30,8 @@ void CacSummaryPage::GetDataFromDoc()
 
 const CacSummary* TaxForm_T2125_New_tab5::statementSummary() { return summaryOf<TaxData_T2125_New>(); }
 const CacSummary* TaxForm_T2042New_CCA02::statementSummary() { return summaryOf<TaxData_T2042New>(); }
-const CacSummary* TaxForm_T776New_tab4::statementSummary() { return summaryOf<TaxData_T776New>(); }
+const CacSummary* TaxForm_T776New_tab3::statementSummary() { return summaryOf<TaxData_T776New>(); }
 
 static const RegisteredPageClass<TaxForm_T2125_New_tab5> kT2125Tab5;
 static const RegisteredPageClass<TaxForm_T2042New_CCA02> kT2042Cca02;
-static const RegisteredPageClass<TaxForm_T776New_tab4> kT776Tab4;
+static const RegisteredPageClass<TaxForm_T776New_tab3> kT776Tab3;

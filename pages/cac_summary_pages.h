@@ -49,7 +49,7 @@ protected:
     const CacSummary* statementSummary() override;
 };
 
-class TaxForm_T776New_tab4 : public CacSummaryPage {
+class TaxForm_T776New_tab3 : public CacSummaryPage {
     Q_OBJECT
 public:
     using CacSummaryPage::CacSummaryPage;

@@ -100,8 +100,6 @@ line - "{n}" fld_a_AdjAIIP_{n} =fld_a_6_{n} =fld_a_7_{n} fld_ws_rate_overwrite_{
 end repeat
 )PAGES") + claimTotalsDescription() + R"PAGES(
 field - "Co-ownership: the claims are already your share" fld_dontapplycownerpcnt
-
-page TaxForm_T776New_tab4 4
 )PAGES" + assetAreasDescription(kAreaPrefixes, "Rental part");
 
 static const PageDescriptionSource kT776Pages("T776New", kT776Text.c_str());

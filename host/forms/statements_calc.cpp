@@ -63,6 +63,13 @@ FormCalculation statementsCalculation()
             filledByOperation<T2042, T3>({2, 10}, "fld_net_farm", "the total of the T2042 statements' line 9946"),
             filledByOperation<T776, T3>({2, 10}, "fld_total_rental", "the total of the T776 statements' line 8299"),
             filledByOperation<T776, T3>({2, 10}, "fld_net_rental", "the total of the T776 statements' line 9946"),
+            // The trust's share of line 9369 is its percentage of the line, unless the user enters it.
+            filledByOperation<T2125, T2125>({2, 3}, "fld_9369_yourshare", "T2125 line 9369 at the trust's percentage")
+                .unless("fld_ow_9369_yourshare")
+                .onEveryForm(),
+            filledByOperation<T776, T776>({2, 3}, "fld_c", "T776 line 9369 at the trust's co-ownership percentage")
+                .unless("fld_c_overwrite")
+                .onEveryForm(),
         },
     };
 }
