@@ -32,11 +32,14 @@ test-asan: deps
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j$(JOBS)
 
-# The libFuzzer programs (clang); docs/fuzzing.md says how to run them.
+# The libFuzzer programs (clang), each run for FUZZ_SECONDS; docs/fuzzing.md.
+FUZZ_SECONDS ?= 60
+FUZZ_MERGE   ?= 0
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRUSTELLA_FUZZ=ON \
 	       -DTRUSTELLA_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzzers
+	@tools/fuzz-run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS) $(FUZZ_MERGE)
 
 demo: build
 	@tools/demo.sh $(BUILD)

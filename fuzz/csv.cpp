@@ -1,10 +1,13 @@
-// Fuzz target: the CSV reader, the amount cells and Schedule 1's share
-// imports. Beyond not crashing: the two reading forms agree, rows start on
-// rising lines, the rows written back (every cell quoted) read back to the
-// same rows, and each import holds one entry per row it takes (the strict one
-// none, with its reason, when it refuses the file).
+// Fuzz target: the CSV reader, the amount cells, Schedule 1's share imports
+// and the issued slips' recipients import. Beyond not crashing: the two
+// reading forms agree, rows start on rising lines, the rows written back
+// (every cell quoted) read back to the same rows, and each import holds one
+// entry per row it takes (the strict ones none, with the line of the fault,
+// when they refuse the file).
 #include "framework/csv.h"
 #include "fuzz/fuzz_checks.h"
+#include "host/recipients_import.h"
+#include "slips/t3slip_issuing.h"
 #include "schedules/sch1.h"
 #include "schedules/sch1_share_import.h"
 
@@ -53,5 +56,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int taken = importSharesLenient(lenient, cells, columns, ShareImportMode::Overwrite);
     FUZZ_CHECK(taken == std::min(int(cells.size()), kMaxLenientShareRows) && lenient.moreEquityEntryCount() == taken,
                "the window's import takes at most its limit of rows");
+
+    const RecipientsImport recipients = parseRecipientsCsv(text);
+    if (recipients.ok()) {
+        TaxReturn ret;
+        const RecipientsApplied applied = applyRecipients(ret, recipients.rows);
+        FUZZ_CHECK(applied.added == int(recipients.rows.size()) && applied.updated == 0 &&
+                       ret.size() == applied.added,
+                   "every recipient row adds one issued slip");
+        for (int i = 0; i < ret.size(); ++i) {
+            const auto& slip = static_cast<const TaxData_Slip_T3_Issuing&>(*ret.form(i));
+            const RecipientRow& row = recipients.rows[size_t(i)];
+            FUZZ_CHECK(static_cast<const QString&>(slip.box_id) == row.id &&
+                           std::abs(double(slip.box_Pcnt) - row.percentage) < 1e-9,
+                       "a recipient's slip holds the row's id and percentage");
+        }
+    } else {
+        FUZZ_CHECK(recipients.rows.empty() && recipients.error.startsWith(QLatin1String("line ")),
+                   "a refused recipients file takes no row and names the line");
+    }
     return 0;
 }
