@@ -16,6 +16,7 @@
 #include "schedules/sch9.h"
 #include "schedules/t2038new.h"
 #include "taxcalc/business_regulation_types.h"
+#include "taxcalc/foreigntaxcredit.h"
 #include "taxcalc/sch11.h"
 #include "taxcalc/sch5.h"
 
@@ -132,6 +133,33 @@ TEST(CopyRules, Line471ComesFromScheduleNineUnlessTakenOver)
         if (line471) {
             EXPECT_EQ(line471->comesFrom, QStringLiteral("Schedule 9 line 928"));
         }
+    }
+}
+
+// Form T3 FFT's worksheet amounts (basic federal tax, surtax, net income) come
+// from Schedule 11 and the return unless the user ticks "entered by hand".
+TEST(CopyRules, ForeignTaxCreditWorksheetAmountsAreTheUsersWhenEnteredByHand)
+{
+    for (const bool byHand : {false, true}) {
+        EstateReturn e;
+        auto* fft = static_cast<TaxData_ForeignTaxCredit*>(e.ret.add(std::make_unique<TaxData_ForeignTaxCredit>()));
+        fft->fld_ws_overwrite = byHand;
+        fft->fld_22091 = 900.0;
+        fft->fld_22092 = 6000.0;
+        fft->fld_NonBusiNetInc = 60000.0;
+        fft->fld_NonBusiBasicFedTax = 12000.0;
+        calculateReturn(e.ret);
+        SCOPED_TRACE(byHand);
+        EXPECT_DOUBLE_EQ(fft->fld_NonBusiNetInc.value(), byHand ? 60000.0 : e.t3->fld_net_inc.value());
+        EXPECT_DOUBLE_EQ(fft->fld_NonBusiBasicFedTax.value(), byHand ? 12000.0 : e.sch11->fld_BasicTax.value());
+        if (byHand) {
+            EXPECT_DOUBLE_EQ(fft->fld_NonBusiLine2.value(), 1200.0);  // 6,000 / 60,000 of 12,000
+            EXPECT_DOUBLE_EQ(fft->fld_NonBusiTC.value(), 900.0);
+        }
+        const std::vector<EngineFilledField> fields = engineFilledFields(e.ret, *fft);
+        for (const char* name : {"fld_NonBusiBasicFedTax", "fld_BusiBasicFedTax", "fld_NonBusiNetInc",
+                                 "fld_BusiNetInc", "fld_BusiFedSurtax"})
+            EXPECT_EQ(filled(fields, name) != nullptr, !byHand) << name;
     }
 }
 

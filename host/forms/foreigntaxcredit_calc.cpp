@@ -29,11 +29,15 @@ FormCalculation foreignTaxCreditCalculation()
     return {
         {{{6, 9}, "Form T3 FFT: federal and provincial foreign tax credits", &foreignTaxCredit}},
         {
-            copyField<S11, FFT>({6, 9}, "fld_BasicTax", "fld_NonBusiBasicFedTax", "Schedule 11 line 21"),
-            copyField<S11, FFT>({6, 9}, "fld_BasicTax", "fld_BusiBasicFedTax", "Schedule 11 line 21"),
-            copyField<T3, FFT>({6, 9}, "fld_net_inc", "fld_NonBusiNetInc", "T3 return line 50"),
-            copyField<T3, FFT>({6, 9}, "fld_net_inc", "fld_BusiNetInc", "T3 return line 50"),
-            copyField<S11, FFT>({6, 9}, "fld_11160", "fld_BusiFedSurtax", "Schedule 11 line 22"),
+            // The worksheet amounts are the user's while "entered by hand" is ticked.
+            copyField<S11, FFT>({6, 9}, "fld_BasicTax", "fld_NonBusiBasicFedTax", "Schedule 11 line 21")
+                .unless("fld_ws_overwrite"),
+            copyField<S11, FFT>({6, 9}, "fld_BasicTax", "fld_BusiBasicFedTax", "Schedule 11 line 21")
+                .unless("fld_ws_overwrite"),
+            copyField<T3, FFT>({6, 9}, "fld_net_inc", "fld_NonBusiNetInc", "T3 return line 50").unless("fld_ws_overwrite"),
+            copyField<T3, FFT>({6, 9}, "fld_net_inc", "fld_BusiNetInc", "T3 return line 50").unless("fld_ws_overwrite"),
+            copyField<S11, FFT>({6, 9}, "fld_11160", "fld_BusiFedSurtax", "Schedule 11 line 22")
+                .unless("fld_ws_overwrite"),
             copyField<FFT, S11>({6, 10}, "fld_FedForeignTC", "fld_11180", "Form T3 FFT line 12"),
         },
     };
