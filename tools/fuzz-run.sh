@@ -8,7 +8,10 @@
 # usage: tools/fuzz-run.sh BUILD-DIR SECONDS-PER-TARGET JOBS [MERGE]
 set -uo pipefail
 build=$1 seconds=$2 jobs=$3 merge=${4:-0}
-targets=(csv form_frame return_binary return_json)
+# The targets are the libFuzzer programs fuzz/CMakeLists.txt built.
+mapfile -t targets < <(find "$build/fuzz" -maxdepth 1 -type f -executable -name 'fuzz_*' \
+    ! -name '*_replay' ! -name 'fuzz_make_seeds' -printf '%f\n' | sed 's/^fuzz_//' | sort)
+[ "${#targets[@]}" -gt 0 ] || { echo "fuzz-run.sh: no fuzz targets in $build/fuzz" >&2; exit 2; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
